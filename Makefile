@@ -1,0 +1,34 @@
+# The two commands of the README: `make run` and `make test`. Both install
+# missing Debian packages first, then configure and build with the dev preset.
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test run asan release clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset dev >/dev/null
+
+build: configure
+	@cmake --build --preset dev -j $(JOBS)
+
+test: build
+	@cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@bash scripts/run-quillmark.sh build/bin/quillmark
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+release: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+clean:
+	rm -rf build build-asan build-release

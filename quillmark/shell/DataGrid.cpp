@@ -1,0 +1,178 @@
+#include "quillmark/shell/DataGrid.h"
+
+#include "quillmark/data/Recordset.h"
+#include "quillmark/data/RuntimeError.h"
+#include "quillmark/shell/ErrorTrap.h"
+#include "quillmark/shell/RecordsetModel.h"
+#include "quillmark/shell/Twips.h"
+
+#include <QHeaderView>
+#include <QLocale>
+
+namespace quillmark {
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this)) {
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setAlternatingRowColors(true);
+    // Rows are never measured one by one: a fixed height keeps a record set
+    // of any size cheap to show.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int logicalIndex) { emit HeadClick(logicalIndex); });
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit DblClick(); });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { onCurrentRowChanged(current); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumnLayout();
+        followRecordset();
+    });
+}
+
+DataGrid::~DataGrid() = default;
+
+void DataGrid::setColumns(std::vector<GridColumn> columns) {
+    m_model->setColumns(std::move(columns));
+}
+
+const std::vector<GridColumn>& DataGrid::columnList() const {
+    return m_model->columns();
+}
+
+int DataGrid::ColumnCount() const {
+    return static_cast<int>(m_model->columns().size());
+}
+
+void DataGrid::checkColumn(int index) const {
+    if (index < 0 || index >= ColumnCount()) {
+        throw RuntimeError(errInvalidArgument,
+                           QStringLiteral("The grid has no column %1.").arg(index), objectName());
+    }
+}
+
+DataGridColumn DataGrid::Columns(int index) const {
+    checkColumn(index);
+    return DataGridColumn(this, index);
+}
+
+void DataGrid::setDataSource(Recordset* recordset) {
+    if (m_recordset) {
+        disconnect(m_recordset, nullptr, this, nullptr);
+    }
+    m_recordset = recordset;
+    if (m_recordset) {
+        connect(m_recordset, &Recordset::currentChanged, this, &DataGrid::followRecordset);
+    }
+    m_model->setRecordset(recordset);
+}
+
+void DataGrid::applyColumnLayout() {
+    const auto& columns = m_model->columns();
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        setColumnHidden(column, !columns[i].visible);
+        if (columns[i].width > 0) {
+            setColumnWidth(column, twipsToPixels(columns[i].width));
+        }
+    }
+}
+
+void DataGrid::followRecordset() {
+    if (m_syncing) {
+        return;
+    }
+    m_syncing = true;
+    const long position = m_recordset && m_recordset->State() != adStateClosed
+                              ? m_recordset->AbsolutePosition()
+                              : adPosUnknown;
+    if (position >= 1 && position <= m_model->rowCount()) {
+        int column = 0;
+        while (column < ColumnCount() - 1 && isColumnHidden(column)) {
+            ++column;
+        }
+        const QModelIndex current = m_model->index(static_cast<int>(position - 1), column);
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+        scrollTo(current);
+    } else {
+        selectionModel()->clear();
+    }
+    m_syncing = false;
+}
+
+void DataGrid::onCurrentRowChanged(const QModelIndex& current) {
+    if (m_syncing || !m_recordset || !current.isValid()) {
+        return;
+    }
+    m_syncing = true;
+    trapErrors([&] { m_recordset->setAbsolutePosition(current.row() + 1); });
+    m_syncing = false;
+}
+
+qint32 DataGrid::Bookmark() const {
+    if (!m_recordset || m_recordset->State() == adStateClosed || m_recordset->BOF() ||
+        m_recordset->EOF()) {
+        return 0;
+    }
+    return m_recordset->Bookmark();
+}
+
+void DataGrid::setBookmark(qint32 New_Bookmark) {
+    if (New_Bookmark <= 0) {
+        return;
+    }
+    if (!m_recordset) {
+        throw RuntimeError(errObjectClosed, QStringLiteral("The grid is not bound to any rows."),
+                           objectName());
+    }
+    m_recordset->setBookmark(New_Bookmark);
+    followRecordset();
+}
+
+void DataGrid::ReBind() {
+    m_model->reload();
+}
+
+void DataGrid::Refresh() {
+    viewport()->update();
+}
+
+void DataGrid::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
+
+QVariant DataGrid::currentValue(int column) const {
+    checkColumn(column);
+    if (!m_recordset || m_recordset->State() == adStateClosed) {
+        return {};
+    }
+    const int field = m_model->fieldIndexOf(column);
+    if (field < 0) {
+        throw RuntimeError(errItemNotFound,
+                           QStringLiteral("The rows shown have no field %1.")
+                               .arg(m_model->columns()[static_cast<size_t>(column)].dataField),
+                           objectName());
+    }
+    if (m_recordset->BOF() || m_recordset->EOF()) {
+        return {};
+    }
+    return m_recordset->Fields(field).Value();
+}
+
+QString DataGrid::currentText(int column) const {
+    return m_model->columns()[static_cast<size_t>(column)].displayText(currentValue(column),
+                                                                       QLocale());
+}
+
+} // namespace quillmark

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace quillmark {
+
+// Buttons, icons and answers of the program's message box.
+enum class MsgButtons { OK, YesNo };
+enum class MsgIcon { None, Information, Exclamation, Question };
+enum class MsgResult { OK, Yes, No };
+
+// The standard dialogs the screens use. One implementation shows Qt dialogs;
+// tests install a recording fake through Dialogs::set().
+class IDialogs {
+public:
+    virtual ~IDialogs() = default;
+
+    virtual MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                             const QString& title) = 0;
+    // Returns the typed text, or an empty text when the user cancels.
+    virtual QString InputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+    // Shows an open-file dialog. filter uses the "Description|*.ext" form;
+    // initialFileName preselects a file. Returns the chosen path, or an empty
+    // text when the user cancels.
+    virtual QString ShowOpen(const QString& filter, const QString& initialFileName) = 0;
+};
+
+} // namespace quillmark

@@ -1,0 +1,241 @@
+#include "quillmark/shell/mdiMain.h"
+
+#include "quillmark/data/Connection.h"
+#include "quillmark/data/DataFile.h"
+#include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/ErrorTrap.h"
+#include "quillmark/shell/MdiClientArea.h"
+#include "quillmark/shell/Messages.h"
+#include "quillmark/shell/ScreenNames.h"
+#include "quillmark/shell/Screens.h"
+#include "quillmark/shell/ShellErrors.h"
+#include "quillmark/shell/Twips.h"
+#include "quillmark/shell/mdlGlobal.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace quillmark {
+
+namespace {
+
+// Where the menus and the quick launch panel put the screens they open.
+constexpr int kMenuScreenLeft = 500;
+constexpr int kMenuScreenTop = 100;
+constexpr int kQuickLaunchLeft = 7300;
+constexpr int kQuickLaunchTop = 100;
+
+const QString kQuitQuestion = QStringLiteral("Do you wish to quit the application?");
+
+void closeIfOpen(Connection& connection) {
+    if (connection.State() != adStateClosed) {
+        connection.Close();
+    }
+}
+
+} // namespace
+
+mdiMain::mdiMain(QWidget* parent) : QMainWindow(parent), m_area(new MdiClientArea(this)) {
+    setObjectName(QStringLiteral("mdiMain"));
+    setWindowTitle(GetAppTitle());
+    setCentralWidget(m_area);
+    createMenus();
+    resize(twipsToPixels(kMinWidth), twipsToPixels(kMinHeight));
+    Screens::instance().setMdiArea(m_area);
+    m_endProgram = [this] {
+        hide();
+        QCoreApplication::exit(0);
+    };
+}
+
+mdiMain::~mdiMain() {
+    if (Screens::instance().mdiArea() == m_area) {
+        Screens::instance().setMdiArea(nullptr);
+    }
+}
+
+void mdiMain::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addMenuItem(file, QStringLiteral("mnuFileCompany"), QStringLiteral("&Company Info"),
+                QKeySequence(Qt::CTRL | Qt::Key_C), &mdiMain::mnuFileCompany_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    addMenuItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
+                QKeySequence(Qt::CTRL | Qt::Key_X), &mdiMain::mnuFileExit_Click);
+
+    QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->setObjectName(QStringLiteral("mnuActions"));
+    addMenuItem(actions, QStringLiteral("mnuFileCategories"), QStringLiteral("Ca&tegories"),
+                QKeySequence(Qt::CTRL | Qt::Key_T), &mdiMain::mnuFileCategories_Click);
+    addMenuItem(actions, QStringLiteral("mnuFileReports"), QStringLiteral("Re&ports"),
+                QKeySequence(Qt::CTRL | Qt::Key_P), &mdiMain::mnuFileReports_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addMenuItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("A&bout Software"),
+                QKeySequence(Qt::CTRL | Qt::Key_B), &mdiMain::mnuHelpAbout_Click);
+}
+
+QAction* mdiMain::addMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                              const QKeySequence& shortcut, void (mdiMain::*handler)()) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
+QAction* mdiMain::menuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+QMenu* mdiMain::menu(const QString& name) const {
+    return findChild<QMenu*>(name);
+}
+
+void mdiMain::setEndProgram(std::function<void()> endProgram) {
+    m_endProgram = std::move(endProgram);
+}
+
+void mdiMain::MDIForm_Load() {
+    trapErrors([&] {
+        deQuillmark& de = deQuillmark::instance();
+        de.connSecurity().setConnectionString(DataFile::connectionStringFor(DefaultDataFilePath()));
+        if (de.connSecurity().State() == adStateClosed) {
+            de.connSecurity().Open();
+        }
+        OpenDataConnections(DefaultDataFilePath());
+        Screens::instance().OpenScreen(ScreenNames::dlgQuickLaunch, kQuickLaunchLeft,
+                                       kQuickLaunchTop);
+        Screens::instance().OpenScreen(ScreenNames::dlgDataPath);
+    });
+}
+
+void mdiMain::closeEvent(QCloseEvent* event) {
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    MDIForm_QueryUnload(cancel);
+    if (cancel) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}
+
+void mdiMain::MDIForm_QueryUnload(bool& Cancel) {
+    trapErrors([&] {
+        if (!MsgBoxYesNo(kQuitQuestion)) {
+            Cancel = true;
+            return;
+        }
+        CloseApplication();
+    });
+}
+
+void mdiMain::mnuFileExit_Click() {
+    trapErrors([&] {
+        if (!MsgBoxYesNo(kQuitQuestion)) {
+            return;
+        }
+        CloseApplication();
+        EndProgram();
+    });
+}
+
+void mdiMain::EndProgram() {
+    // No further unload events: the close that follows must not ask again.
+    m_ending = true;
+    if (m_endProgram) {
+        m_endProgram();
+    }
+}
+
+void mdiMain::CloseApplication() {
+    trapErrors([&] {
+        static const QString order[] = {
+            ScreenNames::dlgDataPath, ScreenNames::dlgCategories,      ScreenNames::dlgIncome,
+            ScreenNames::dlgExpense,  ScreenNames::dlgReportsCriteria, ScreenNames::dlgReports,
+            ScreenNames::dlgAbout,    ScreenNames::dlgCompanyInfo,     ScreenNames::dlgQuickLaunch};
+        for (const QString& name : order) {
+            Screens::instance().Unload(name);
+        }
+        deQuillmark& de = deQuillmark::instance();
+        closeIfOpen(de.connSys());
+        closeIfOpen(de.connReports());
+        closeIfOpen(de.connSecurity());
+    });
+}
+
+void mdiMain::openFromMenu(const QString& screenName) {
+    trapErrors(
+        [&] { Screens::instance().OpenScreen(screenName, kMenuScreenLeft, kMenuScreenTop); });
+}
+
+void mdiMain::mnuFileCompany_Click() {
+    openFromMenu(ScreenNames::dlgCompanyInfo);
+}
+
+void mdiMain::mnuFileCategories_Click() {
+    openFromMenu(ScreenNames::dlgCategories);
+}
+
+void mdiMain::mnuFileReports_Click() {
+    openFromMenu(ScreenNames::dlgReports);
+}
+
+void mdiMain::mnuHelpAbout_Click() {
+    openFromMenu(ScreenNames::dlgAbout);
+}
+
+int mdiMain::Width() const {
+    return pixelsToTwips(frameGeometry().width());
+}
+
+int mdiMain::Height() const {
+    return pixelsToTwips(frameGeometry().height());
+}
+
+void mdiMain::checkSizable() const {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        throw RuntimeError(kErrorCannotSizeMinimized,
+                           QStringLiteral("Can't change a window's size while it is minimized "
+                                          "or maximized."),
+                           objectName());
+    }
+}
+
+void mdiMain::setWidth(int twips) {
+    checkSizable();
+    const int frameExtra = frameGeometry().width() - width();
+    resize(twipsToPixels(twips) - frameExtra, height());
+}
+
+void mdiMain::setHeight(int twips) {
+    checkSizable();
+    const int frameExtra = frameGeometry().height() - height();
+    resize(width(), twipsToPixels(twips) - frameExtra);
+}
+
+void mdiMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void mdiMain::MDIForm_Resize() {
+    trapResizeErrors([&] {
+        if (Width() <= kMinWidth) {
+            setWidth(kMinWidth);
+        }
+        if (Height() <= kMinHeight) {
+            setHeight(kMinHeight);
+        }
+    });
+}
+
+} // namespace quillmark

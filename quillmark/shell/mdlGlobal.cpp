@@ -1,0 +1,66 @@
+#include "quillmark/shell/mdlGlobal.h"
+
+#include "quillmark/data/Connection.h"
+#include "quillmark/data/DataFile.h"
+#include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/ErrorTrap.h"
+
+#include <QCoreApplication>
+
+namespace quillmark {
+
+namespace {
+
+QString& programFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString GetAppTitle() {
+    return QStringLiteral("Quillmark");
+}
+
+int AppVersionMajor() {
+    return QUILLMARK_VERSION_MAJOR;
+}
+
+int AppVersionMinor() {
+    return QUILLMARK_VERSION_MINOR;
+}
+
+QString ProgramFolder() {
+    const QString& folder = programFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setProgramFolder(const QString& folder) {
+    programFolderOverride() = folder;
+}
+
+QString DefaultDataFilePath() {
+    return ProgramFolder() + QStringLiteral("/vevodir.dat");
+}
+
+void OpenDataConnections(const QString& path) {
+    trapErrors([&] {
+        deQuillmark& de = deQuillmark::instance();
+        if (de.connSys().State() != adStateClosed) {
+            de.connSys().Close();
+        }
+        if (de.connReports().State() != adStateClosed) {
+            de.connReports().Close();
+        }
+        de.connSys().setConnectionString(DataFile::connectionStringFor(path));
+        if (de.connSys().State() == adStateClosed) {
+            de.connSys().Open();
+        }
+        de.connReports().setConnectionString(DataFile::connectionStringFor(path));
+        if (de.connReports().State() == adStateClosed) {
+            de.connReports().Open();
+        }
+    });
+}
+
+} // namespace quillmark

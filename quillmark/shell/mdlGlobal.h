@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace quillmark {
+
+// The program's product name, "Quillmark": the title of every message box.
+QString GetAppTitle();
+int AppVersionMajor();
+int AppVersionMinor();
+
+// The folder that holds the program's executable. Tests point it elsewhere
+// with setProgramFolder(); an empty text restores the real one.
+QString ProgramFolder();
+void setProgramFolder(const QString& folder);
+// The default data file "vevodir.dat" in the program folder.
+QString DefaultDataFilePath();
+
+// Points connSys and connReports at the data file and opens them, closing
+// them first. A failure is shown to the user and ends the routine; the steps
+// done before it stay done.
+void OpenDataConnections(const QString& path);
+
+} // namespace quillmark

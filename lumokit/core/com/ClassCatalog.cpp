@@ -1,0 +1,80 @@
+#include "core/com/ClassCatalog.h"
+
+#include "core/UserControl.h"
+#include "core/cTimer.h"
+#include "core/clsSubClass.h"
+#include "core/com/ClassObject.h"
+#include "core/com/ControlObject.h"
+#include "core/com/TypeLibrary.h"
+#include "core/com/UtilityClassBindings.h"
+
+#include <lumokit/TypeLibIds.h>
+
+namespace lumokit {
+
+namespace {
+
+const CoClassInfo& coclassOf(const GUID& clsid) {
+    return *TypeLibrary::instance().coclassById(clsid);
+}
+
+// The four controls: each creator makes the control's window class and binds
+// its members. A control whose class is not written yet is a plain
+// UserControl with no members bound (they answer DISP_E_MEMBERNOTFOUND); to
+// bring one in, make its class here and pass its MemberBindings.
+HRESULT createLumoXPButton(const GUID& iid, void** object) {
+    static const BindingTable bindings(*coclassOf(CLSID_LumoXPButton).defaultInterface);
+    return ControlObject<UserControl>::create(coclassOf(CLSID_LumoXPButton), bindings, iid, object);
+}
+
+HRESULT createLumoAdvToolbar(const GUID& iid, void** object) {
+    static const BindingTable bindings(*coclassOf(CLSID_lumoadvToolbar).defaultInterface);
+    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoadvToolbar), bindings, iid,
+                                              object);
+}
+
+HRESULT createLumoTabStrip(const GUID& iid, void** object) {
+    static const BindingTable bindings(*coclassOf(CLSID_lumoTabStrip).defaultInterface);
+    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoTabStrip), bindings, iid, object);
+}
+
+HRESULT createLumoStatusbar(const GUID& iid, void** object) {
+    static const BindingTable bindings(*coclassOf(CLSID_lumoStatusbar).defaultInterface);
+    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoStatusbar), bindings, iid,
+                                              object);
+}
+
+HRESULT createClsSubClass(const GUID& iid, void** object) {
+    return ClassObject<clsSubClass>::create(coclassOf(CLSID_clsSubClass),
+                                            UtilityClassBindings::subClass(), iid, object);
+}
+
+HRESULT createCTimer(const GUID& iid, void** object) {
+    return ClassObject<cTimer>::create(coclassOf(CLSID_cTimer), UtilityClassBindings::timer(), iid,
+                                       object);
+}
+
+} // namespace
+
+const std::vector<ClassCatalog::Entry>& ClassCatalog::entries() {
+    static const std::vector<Entry> all = {
+        {&coclassOf(CLSID_LumoXPButton), &createLumoXPButton},
+        {&coclassOf(CLSID_lumoadvToolbar), &createLumoAdvToolbar},
+        {&coclassOf(CLSID_lumoTabStrip), &createLumoTabStrip},
+        {&coclassOf(CLSID_lumoStatusbar), &createLumoStatusbar},
+        {&coclassOf(CLSID_clsSubClass), &createClsSubClass},
+        {&coclassOf(CLSID_cTimer), &createCTimer},
+    };
+    return all;
+}
+
+const ClassCatalog::Entry* ClassCatalog::find(const GUID& clsid) {
+    for (const Entry& entry : entries()) {
+        if (entry.coclass->clsid == clsid) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace lumokit

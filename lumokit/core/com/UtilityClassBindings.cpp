@@ -1,0 +1,63 @@
+#include "core/com/UtilityClassBindings.h"
+
+#include "core/cTimer.h"
+#include "core/clsSubClass.h"
+#include "core/com/MemberBindings.h"
+#include "core/com/TypeLibrary.h"
+
+#include <lumokit/ComPtr.h>
+
+namespace lumokit {
+
+namespace {
+
+const InterfaceInfo& defaultInterfaceOf(QStringView className) {
+    return *TypeLibrary::instance().coclassByName(className)->defaultInterface;
+}
+
+// Item keeps a counted reference to an object stored in it, as a Variant
+// holding an object does; readers get the plain interface pointer back.
+QVariant storedItem(const QVariant& value) {
+    if (value.metaType() == QMetaType::fromType<IDispatch*>()) {
+        return QVariant::fromValue(ComPtr<IDispatch>(value.value<IDispatch*>()));
+    }
+    return value;
+}
+
+QVariant itemForCaller(const QVariant& stored) {
+    if (stored.metaType() == QMetaType::fromType<ComPtr<IDispatch>>()) {
+        return QVariant::fromValue(stored.value<ComPtr<IDispatch>>().get());
+    }
+    return stored;
+}
+
+} // namespace
+
+const BindingTable& UtilityClassBindings::subClass() {
+    static const MemberBindings<clsSubClass> bindings = [] {
+        MemberBindings<clsSubClass> b(defaultInterfaceOf(u"clsSubClass"));
+        b.method(u"SubClassHwnd", [](clsSubClass& s, QVariantList& args) {
+            return s.SubClassHwnd(args[0].value<qint32>(), args[1].toBool());
+        });
+        return b;
+    }();
+    return bindings;
+}
+
+const BindingTable& UtilityClassBindings::timer() {
+    static const MemberBindings<cTimer> bindings = [] {
+        MemberBindings<cTimer> b(defaultInterfaceOf(u"cTimer"));
+        const auto setItem = [](cTimer& t, QVariantList& args) { t.setItem(storedItem(args[0])); };
+        b.get(u"Item", [](cTimer& t) { return itemForCaller(t.Item()); })
+            .put(u"Item", setItem)
+            .putRef(u"Item", setItem)
+            .get(u"Interval", [](cTimer& t) { return static_cast<qint32>(t.Interval()); })
+            .put(u"Interval",
+                 [](cTimer& t, QVariantList& args) { t.setInterval(args[0].value<qint32>()); })
+            .method(u"PulseTimer", [](cTimer& t) { t.PulseTimer(); });
+        return b;
+    }();
+    return bindings;
+}
+
+} // namespace lumokit

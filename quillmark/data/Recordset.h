@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 // The end-of-rows test is called EOF, like the C library's macro; drop the
 // macro (stdio is already in, so it is not defined again).
@@ -40,7 +41,7 @@ public:
     // As Open, with values for the statement's "?" markers, in order.
     void OpenWithParameters(const QString& source, Connection* activeConnection,
                             const QVariantList& parameters, long cursorType = adOpenKeyset,
-                            long lockType = adLockOptimistic);
+                            long lockType = adLockOptimistic, long options = -1);
     // Drops a pending AddNew or edit. Throws RuntimeError when already closed.
     void Close();
     long State() const;
@@ -127,6 +128,15 @@ private:
     bool fieldUpdatable(int index) const;
     void connectionClosing();
     void dropCachedRows();
+    void loadRows();
+    void closeRows();
+    void moveTo(long row);
+    const std::vector<QVariant>* rowValues(long row) const;
+    void insertRow();
+    void updateRow();
+    void requireOpen() const;
+    void requireUpdatable() const;
+    void requireNoPendingEdit() const;
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -1,0 +1,206 @@
+#include "quillmark/data/Connection.h"
+
+#include "quillmark/data/Currency.h"
+#include "quillmark/data/JetFunctions.h"
+#include "quillmark/data/JetSql.h"
+#include "quillmark/data/Recordset.h"
+#include "quillmark/data/RuntimeError.h"
+#include "quillmark/data/Schema.h"
+#include "quillmark/data/SqliteError.h"
+#include "quillmark/data/SqliteStatement.h"
+
+#include <QFileInfo>
+#include <QList>
+
+#include <sqlite3.h>
+
+namespace quillmark {
+
+namespace {
+
+const QLatin1String DataSourceKey("Data Source=");
+const QLatin1String PersistKey(";Persist Security Info=");
+const QLatin1String JetProvider("Provider=Microsoft.Jet.OLEDB.4.0");
+// How long a statement waits for another program's lock on the file.
+constexpr int BusyTimeoutMs = 3000;
+
+} // namespace
+
+struct Connection::Private {
+    QString name;
+    QString connectionString;
+    sqlite3* db = nullptr;
+    QList<Recordset*> recordsets;
+};
+
+Connection::Connection(QString name, QObject* parent) : QObject(parent), d(new Private) {
+    d->name = std::move(name);
+    setObjectName(d->name);
+    Currency::registerMetaType();
+}
+
+Connection::~Connection() {
+    for (Recordset* recordset : QList<Recordset*>(d->recordsets)) {
+        recordset->connectionClosing();
+    }
+    if (d->db) {
+        sqlite3_close_v2(d->db);
+    }
+}
+
+QString Connection::Name() const {
+    return d->name;
+}
+
+QString Connection::ConnectionString() const {
+    return d->connectionString;
+}
+
+void Connection::setConnectionString(const QString& connectionString) {
+    if (d->db) {
+        throw RuntimeError(errObjectOpen,
+                           QStringLiteral("Operation is not allowed when the object is open: close "
+                                          "the connection before changing its connection string."));
+    }
+    d->connectionString = connectionString;
+}
+
+long Connection::State() const {
+    return d->db ? adStateOpen : adStateClosed;
+}
+
+QString Connection::dataSourceOf(const QString& connectionString) {
+    const qsizetype start = connectionString.indexOf(DataSourceKey, 0, Qt::CaseInsensitive);
+    if (start < 0) {
+        return {};
+    }
+    QString path = connectionString.mid(start + DataSourceKey.size());
+    // The path may hold ';' itself, so only the last Persist part ends it.
+    const qsizetype end = path.lastIndexOf(PersistKey, -1, Qt::CaseInsensitive);
+    if (end >= 0) {
+        path.truncate(end);
+    }
+    return path;
+}
+
+QString Connection::DataSource() const {
+    return dataSourceOf(d->connectionString);
+}
+
+void Connection::Open(const QString& connectionString, const QString&, const QString&, long) {
+    if (d->db) {
+        throw RuntimeError(errObjectOpen,
+                           QStringLiteral("Operation is not allowed when the object is open: the "
+                                          "connection is already open."));
+    }
+    if (!connectionString.isEmpty()) {
+        d->connectionString = connectionString;
+    }
+    const qsizetype sourceAt = d->connectionString.indexOf(DataSourceKey, 0, Qt::CaseInsensitive);
+    if (!d->connectionString.left(std::max<qsizetype>(sourceAt, 0))
+             .contains(JetProvider, Qt::CaseInsensitive)) {
+        throw RuntimeError(errProvider, QStringLiteral("Provider cannot be found. It may not be "
+                                                       "properly installed."));
+    }
+    const QString path = DataSource();
+    if (path.isEmpty()) {
+        throw RuntimeError(errInvalidArgument,
+                           QStringLiteral("The connection string names no data file."));
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        throw RuntimeError(errFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    }
+    if (info.isDir()) {
+        throw RuntimeError(errNotADataFile,
+                           QStringLiteral("'%1' is a folder, not a data file.").arg(path));
+    }
+
+    sqlite3* db = nullptr;
+    // Never create a missing file: READWRITE without CREATE.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString reason = SqliteError::describe(db, rc);
+        sqlite3_close_v2(db);
+        throw RuntimeError(
+            errFileNotFound,
+            QStringLiteral("The data file '%1' could not be opened: %2").arg(path, reason));
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    try {
+        Schema::verify(db, path);
+        SqliteStatement foreignKeys(db, QStringLiteral("PRAGMA foreign_keys = ON"));
+        foreignKeys.step();
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    JetFunctions::registerAll(db);
+    d->db = db;
+    emit stateChanged(adStateOpen);
+}
+
+void Connection::Close() {
+    if (!d->db) {
+        throw RuntimeError(errObjectClosed,
+                           QStringLiteral("Operation is not allowed when the object is closed: the "
+                                          "connection is not open."));
+    }
+    for (Recordset* recordset : QList<Recordset*>(d->recordsets)) {
+        recordset->connectionClosing();
+    }
+    sqlite3_close_v2(d->db);
+    d->db = nullptr;
+    emit stateChanged(adStateClosed);
+}
+
+std::unique_ptr<Recordset> Connection::Execute(const QString& statement, long* recordsAffected,
+                                               long) {
+    if (!d->db) {
+        throw RuntimeError(errObjectClosed,
+                           QStringLiteral("Operation is not allowed when the object is closed: the "
+                                          "connection is not open."));
+    }
+    if (recordsAffected) {
+        *recordsAffected = 0;
+    }
+    const JetSql::Statement parsed = JetSql::parse(statement);
+    if (parsed.kind == JetSql::Kind::Select) {
+        auto recordset = std::make_unique<Recordset>();
+        recordset->Open(statement, this, adOpenKeyset, adLockReadOnly);
+        return recordset;
+    }
+    SqliteStatement prepared(d->db, JetSql::translate(parsed.tokens));
+    prepared.bindParameters({});
+    while (prepared.step()) {
+    }
+    if (recordsAffected && parsed.kind != JetSql::Kind::Definition) {
+        *recordsAffected = static_cast<long>(sqlite3_changes64(d->db));
+    }
+    notifyDataChanged();
+    return nullptr;
+}
+
+sqlite3* Connection::handle() const {
+    return d->db;
+}
+
+void Connection::registerRecordset(Recordset* recordset) {
+    if (!d->recordsets.contains(recordset)) {
+        d->recordsets.append(recordset);
+    }
+}
+
+void Connection::unregisterRecordset(Recordset* recordset) {
+    d->recordsets.removeAll(recordset);
+}
+
+void Connection::notifyDataChanged() {
+    for (Recordset* recordset : QList<Recordset*>(d->recordsets)) {
+        recordset->dropCachedRows();
+    }
+    emit dataChanged();
+}
+
+} // namespace quillmark

@@ -1,0 +1,119 @@
+#include "quillmark/data/JetDate.h"
+
+#include <QRegularExpression>
+#include <QTime>
+
+namespace quillmark {
+
+namespace {
+
+// Jet reads two-digit years in the window 1930..2029.
+int fullYear(int year, qsizetype digits) {
+    if (digits > 2) {
+        return year;
+    }
+    return year < 30 ? 2000 + year : 1900 + year;
+}
+
+std::optional<QTime> parseTimePart(const QString& text) {
+    if (text.isEmpty()) {
+        return QTime(0, 0);
+    }
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?\s*(AM|PM|A|P)?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    int hour = match.captured(1).toInt();
+    const int minute = match.captured(2).toInt();
+    const int second = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
+    const QString meridiem = match.captured(4).toUpper();
+    if (!meridiem.isEmpty()) {
+        if (hour < 1 || hour > 12) {
+            return std::nullopt;
+        }
+        // 12:00:00 AM is midnight, 12:00:00 PM noon.
+        hour %= 12;
+        if (meridiem.startsWith(u'P')) {
+            hour += 12;
+        }
+    }
+    const QTime time(hour, minute, second);
+    if (!time.isValid()) {
+        return std::nullopt;
+    }
+    return time;
+}
+
+std::optional<QDate> parseDatePart(const QString& text) {
+    static const QRegularExpression us(QStringLiteral(R"(^(\d{1,2})/(\d{1,2})/(\d{2}|\d{4})$)"));
+    static const QRegularExpression iso(QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)"));
+    QDate date;
+    if (const auto m = us.match(text); m.hasMatch()) {
+        date = QDate(fullYear(m.captured(3).toInt(), m.captured(3).size()), m.captured(1).toInt(),
+                     m.captured(2).toInt());
+    } else if (const auto m2 = iso.match(text); m2.hasMatch()) {
+        date = QDate(m2.captured(1).toInt(), m2.captured(2).toInt(), m2.captured(3).toInt());
+    }
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+} // namespace
+
+QString JetDateLiteralText(const QDate& date) {
+    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+}
+
+std::optional<QDateTime> parseJetDateTime(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return std::nullopt;
+    }
+    QString datePart = trimmed;
+    QString timePart;
+    static const QRegularExpression separator(QStringLiteral("[ T]"));
+    const qsizetype split = trimmed.indexOf(separator);
+    if (split > 0) {
+        datePart = trimmed.left(split);
+        timePart = trimmed.mid(split + 1).trimmed();
+    }
+    if (const auto date = parseDatePart(datePart)) {
+        if (const auto time = parseTimePart(timePart)) {
+            return QDateTime(*date, *time);
+        }
+        return std::nullopt;
+    }
+    // A time alone stands on Jet's day zero.
+    if (const auto time = parseTimePart(trimmed)) {
+        return QDateTime(QDate(1899, 12, 30), *time);
+    }
+    return std::nullopt;
+}
+
+QString storedDateTimeText(const QDateTime& value) {
+    const QDateTime local = value.timeSpec() == Qt::LocalTime ? value : value.toLocalTime();
+    return local.date().toString(QStringLiteral("yyyy-MM-dd")) + u' ' +
+           local.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::optional<QDateTime> parseStoredDateTime(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})(?:[ T](\d{2}):(\d{2})(?::(\d{2}))?)?$)"));
+    const auto m = pattern.match(text);
+    if (!m.hasMatch()) {
+        return std::nullopt;
+    }
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!date.isValid() || !time.isValid()) {
+        return std::nullopt;
+    }
+    return QDateTime(date, time);
+}
+
+} // namespace quillmark

@@ -1,0 +1,112 @@
+#include "quillmark/data/SqliteStatement.h"
+
+#include "quillmark/data/FieldValue.h"
+#include "quillmark/data/RuntimeError.h"
+#include "quillmark/data/SqliteError.h"
+
+#include <sqlite3.h>
+
+namespace quillmark {
+
+SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql) : m_db(db) {
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()),
+                                      &m_statement, &tail);
+    if (rc != SQLITE_OK) {
+        SqliteError::raise(db, rc);
+    }
+    if (!m_statement) {
+        throw RuntimeError(errSyntax, QStringLiteral("The statement is empty."));
+    }
+    // The Jet layer already refuses a second statement; this guards the
+    // statements the data layer builds itself.
+    if (tail && QByteArray(tail).trimmed().size() > 0) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        throw RuntimeError(errSyntax,
+                           QStringLiteral("Characters found after end of SQL statement."));
+    }
+}
+
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_statement);
+}
+
+void SqliteStatement::bindParameters(const QVariantList& values) {
+    const int count = sqlite3_bind_parameter_count(m_statement);
+    for (int i = 1; i <= count; ++i) {
+        const char* name = sqlite3_bind_parameter_name(m_statement, i);
+        if (name && name[0] != '?') {
+            continue; // the data layer's own named parameters
+        }
+        if (name && i > values.size()) {
+            throw RuntimeError(errMissingParameter,
+                               QStringLiteral("No value given for one or more required "
+                                              "parameters."));
+        }
+        if (i <= values.size()) {
+            FieldValue::bind(m_statement, i, values.at(i - 1));
+        }
+    }
+}
+
+void SqliteStatement::bind(int index, const QVariant& value) {
+    FieldValue::bind(m_statement, index, value);
+}
+
+void SqliteStatement::bindKey(const char* name, qint64 key) {
+    const int index = sqlite3_bind_parameter_index(m_statement, name);
+    if (index > 0) {
+        sqlite3_bind_int64(m_statement, index, key);
+    }
+}
+
+bool SqliteStatement::step() {
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc == SQLITE_DONE) {
+        return false;
+    }
+    // The error code of the connection is more precise than the step's.
+    const int code = sqlite3_errcode(m_db);
+    sqlite3_reset(m_statement);
+    SqliteError::raise(m_db, code != SQLITE_OK ? code : rc);
+}
+
+void SqliteStatement::reset() {
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
+
+QString SqliteStatement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QString SqliteStatement::columnDeclaredType(int column) const {
+    return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
+}
+
+QVariant SqliteStatement::value(int column, FieldType type) const {
+    return FieldValue::read(m_statement, column, type);
+}
+
+qint64 SqliteStatement::int64(int column) const {
+    return sqlite3_column_int64(m_statement, column);
+}
+
+bool SqliteStatement::isNull(int column) const {
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+bool SqliteStatement::isReadOnly() const {
+    return sqlite3_stmt_readonly(m_statement) != 0;
+}
+
+} // namespace quillmark

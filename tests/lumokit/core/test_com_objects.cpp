@@ -1,0 +1,223 @@
+// The server's classes reached through its entry points: class factories,
+// server locks, cTimer and clsSubClass through dispatch, and the controls
+// through IControl.
+#include "core/cTimer.h"
+#include "core/com/ClassObject.h"
+#include "core/platform/Win32Timer.h"
+#include "core/platform/Win32Window.h"
+
+#include <lumokit/ComControl.h>
+#include <lumokit/ComServer.h>
+#include <lumokit/DispatchClient.h>
+#include <lumokit/TypeLibIds.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace lumokit;
+
+namespace {
+
+ComPtr<IClassFactory> factoryFor(const GUID& clsid) {
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(DllGetClassObject(clsid, IClassFactory::IID, factory.put()), S_OK);
+    return factory;
+}
+
+template <typename I> ComPtr<I> create(const GUID& clsid) {
+    ComPtr<I> object;
+    EXPECT_EQ(factoryFor(clsid)->CreateInstance(nullptr, I::IID, object.put()), S_OK);
+    return object;
+}
+
+cTimer& timerOf(IDispatch* object) {
+    return static_cast<ClassObject<cTimer>*>(static_cast<DispatchObject*>(object))->object();
+}
+
+// Turns the refusal of platform timers on for one scope.
+struct RefuseTimers {
+    RefuseTimers() { TimerSeam::setRefuseNewTimers(true); }
+    ~RefuseTimers() { TimerSeam::setRefuseNewTimers(false); }
+};
+
+} // namespace
+
+TEST(ComServer, ClassObjectsExistForTheSixClassesOnly) {
+    const GUID classes[] = {CLSID_LumoXPButton,  CLSID_lumoadvToolbar, CLSID_lumoTabStrip,
+                            CLSID_lumoStatusbar, CLSID_clsSubClass,    CLSID_cTimer};
+    for (const GUID& clsid : classes) {
+        ComPtr<IClassFactory> factory;
+        EXPECT_EQ(DllGetClassObject(clsid, IClassFactory::IID, factory.put()), S_OK)
+            << clsid.toString().toStdString();
+        EXPECT_TRUE(factory);
+    }
+    void* out = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(DllGetClassObject(IID__cTimer, IClassFactory::IID, &out), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(DllGetClassObject(CLSID_cTimer, IDispatch::IID, &out), E_NOINTERFACE);
+    EXPECT_EQ(DllGetClassObject(CLSID_cTimer, IClassFactory::IID, nullptr), E_POINTER);
+}
+
+TEST(ComServer, UnloadIsRefusedWhileObjectsFactoriesOrLocksLive) {
+    ASSERT_EQ(DllCanUnloadNow(), S_OK);
+    ComPtr<IClassFactory> factory = factoryFor(CLSID_cTimer);
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << "a held factory keeps the server";
+
+    ComPtr<IDispatch> timer;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IDispatch::IID, timer.put()), S_OK);
+    EXPECT_EQ(factory->LockServer(true), S_OK);
+    factory.reset();
+    timer.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << "the lock keeps the server";
+
+    factory = factoryFor(CLSID_cTimer);
+    EXPECT_EQ(factory->LockServer(false), S_OK);
+    EXPECT_EQ(factory->LockServer(false), E_UNEXPECTED) << "more unlocks than locks";
+    factory.reset();
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+}
+
+TEST(ComServer, FactoriesRefuseAggregationAndUnknownInterfaces) {
+    ComPtr<IClassFactory> factory = factoryFor(CLSID_cTimer);
+    ComPtr<IDispatch> outer = create<IDispatch>(CLSID_cTimer);
+    void* out = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(factory->CreateInstance(outer.get(), IUnknown::IID, &out), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IControl::IID, &out), E_NOINTERFACE);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID__cTimer, &out), S_OK);
+    static_cast<IDispatch*>(out)->Release();
+}
+
+TEST(ComTimer, IntervalPulseAndTicksThroughDispatch) {
+    DispatchClient timer(create<IDispatch>(CLSID_cTimer));
+    int ticks = 0;
+    timer.connect([&](DISPID id, QVariantList& args) {
+        EXPECT_EQ(id, 1);
+        EXPECT_TRUE(args.isEmpty());
+        ++ticks;
+    });
+    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 0);
+    timer.call(QStringLiteral("PulseTimer"));
+    EXPECT_EQ(ticks, 1);
+
+    timer.put(QStringLiteral("Interval"), 250);
+    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 250);
+    const UINT id = timerOf(timer.object()).TimerID();
+    ASSERT_NE(id, 0u);
+    EXPECT_TRUE(TimerSeam::fire(id));
+    EXPECT_TRUE(TimerSeam::fire(id));
+    EXPECT_EQ(ticks, 3);
+
+    timer.put(QStringLiteral("Interval"), -5);
+    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 0);
+    EXPECT_FALSE(TimerSeam::isLive(id));
+}
+
+TEST(ComTimer, ARefusedPlatformTimerReachesTheCallerAsTheTimersError) {
+    ComPtr<IDispatch> timer = create<IDispatch>(CLSID_cTimer);
+    RefuseTimers refuse;
+    QVariantList args{100};
+    ExcepInfo info;
+    const HRESULT hr = timer->Invoke(0x68030001, DISPATCH_PROPERTYPUT, args, nullptr, &info);
+    EXPECT_EQ(hr, -2147207852); // 0x80040000 + eeCantCreateTimer
+    EXPECT_EQ(info.scode, hr);
+    EXPECT_EQ(info.description, QStringLiteral("Can't create system timer"));
+    EXPECT_FALSE(info.source.isEmpty());
+    EXPECT_EQ(DispatchClient(timer).get(QStringLiteral("Interval")).toInt(), 0);
+}
+
+TEST(ComTimer, ItemHoldsAnyValueAndKeepsObjectsAlive) {
+    DispatchClient timer(create<IDispatch>(CLSID_cTimer));
+    timer.put(QStringLiteral("Item"), QStringLiteral("note"));
+    EXPECT_EQ(timer.get(QStringLiteral("Item")).toString(), QStringLiteral("note"));
+    timer.put(QStringLiteral("Item"), QVariant());
+    EXPECT_FALSE(timer.get(QStringLiteral("Item")).isValid());
+
+    ComPtr<IDispatch> other = create<IDispatch>(CLSID_cTimer);
+    IDispatch* raw = other.get();
+    timer.putRef(QStringLiteral("Item"), QVariant::fromValue(raw));
+    EXPECT_EQ(timer.get(QStringLiteral("Item")).value<IDispatch*>(), raw);
+    other.reset();
+    // Only the Item's reference is left: one more and one less leave 1.
+    EXPECT_EQ(raw->AddRef(), 2u);
+    EXPECT_EQ(raw->Release(), 1u);
+    timer.put(QStringLiteral("Item"), 0); // drops the object
+    EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << "the first timer is still held";
+}
+
+TEST(ComSubClass, SubclassedWindowsMessagesArriveAsNewMessage) {
+    ComPtr<IDispatch> button = create<IDispatch>(CLSID_LumoXPButton);
+    std::int32_t hwnd = 0;
+    ASSERT_EQ(button.as<IControl>()->GetHwnd(&hwnd), S_OK);
+    ASSERT_GT(hwnd, 0);
+
+    DispatchClient subclass(create<IDispatch>(CLSID_clsSubClass));
+    QList<QVariantList> heard;
+    subclass.connect([&](DISPID id, QVariantList& args) {
+        EXPECT_EQ(id, 1);
+        heard << args;
+        if (args[1].toInt() == WM_USER + 1) {
+            args[4] = true; // swallow
+        }
+    });
+    EXPECT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, true}).toBool());
+    EXPECT_FALSE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, true}).toBool())
+        << "a window is subclassed once";
+
+    SendMessageA(hwnd, WM_USER, 3, 4);
+    ASSERT_EQ(heard.size(), 1);
+    EXPECT_EQ(heard[0], (QVariantList{hwnd, int(WM_USER), 3, 4, false}));
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER + 1, 0, 0), 0);
+    EXPECT_EQ(heard.size(), 2);
+
+    EXPECT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, false}).toBool());
+    SendMessageA(hwnd, WM_USER, 0, 0);
+    EXPECT_EQ(heard.size(), 2) << "released: no more messages";
+}
+
+TEST(ComControls, TheFourControlsArePlaceableThroughIControl) {
+    const GUID controls[] = {CLSID_LumoXPButton, CLSID_lumoadvToolbar, CLSID_lumoTabStrip,
+                             CLSID_lumoStatusbar};
+    for (const GUID& clsid : controls) {
+        ComPtr<IDispatch> object = create<IDispatch>(clsid);
+        ComPtr<IControl> control = object.as<IControl>();
+        ASSERT_TRUE(control) << clsid.toString().toStdString();
+        QWidget* widget = control->GetWidget();
+        ASSERT_NE(widget, nullptr);
+        std::int32_t hwnd = 0;
+        EXPECT_EQ(control->GetHwnd(&hwnd), S_OK);
+        EXPECT_EQ(widgetOf(hwnd), widget);
+        EXPECT_EQ(control->SetContainer(nullptr), S_OK);
+        EXPECT_EQ(control->InitNew(), S_OK);
+        PropertyBag bag;
+        EXPECT_EQ(control->Save(bag), S_OK);
+        EXPECT_EQ(control->Load(bag), S_OK);
+        DISPID id = 0;
+        EXPECT_EQ(object->GetIDsOfNames(QStringLiteral("About"), &id),
+                  clsid == CLSID_LumoXPButton || clsid == CLSID_lumoadvToolbar ||
+                          clsid == CLSID_lumoStatusbar
+                      ? S_OK
+                      : DISP_E_UNKNOWNNAME);
+        const QPointer<QWidget> watch(widget);
+        control.reset();
+        object.reset();
+        EXPECT_TRUE(watch.isNull()) << "the window goes with the object";
+    }
+    EXPECT_EQ(DllCanUnloadNow(), S_OK);
+}
+
+TEST(ComControls, AWindowDeletedByItsHostLeavesTheObjectSafe) {
+    ComPtr<IDispatch> object = create<IDispatch>(CLSID_lumoStatusbar);
+    ComPtr<IControl> control = object.as<IControl>();
+    auto* form = new QWidget;
+    control->GetWidget()->setParent(form);
+    delete form; // the host's form takes the control's window with it
+    EXPECT_EQ(control->GetWidget(), nullptr);
+    std::int32_t hwnd = -1;
+    EXPECT_EQ(control->GetHwnd(&hwnd), E_UNEXPECTED);
+    EXPECT_EQ(hwnd, 0);
+    EXPECT_EQ(control->InitNew(), E_UNEXPECTED);
+}

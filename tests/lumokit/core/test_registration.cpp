@@ -1,0 +1,287 @@
+// Registration into the per-user registry file: the entries written, their
+// removal, other servers' entries left alone, damaged files left untouched,
+// and the host-side lookup's errors.
+#include "core/com/Registration.h"
+#include "core/com/ToolboxImages.h"
+
+#include <lumokit/ComServer.h>
+#include <lumokit/HostLoader.h>
+#include <lumokit/Registry.h>
+#include <lumokit/TypeLibIds.h>
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+using namespace lumokit;
+
+namespace {
+
+const QString fakeLibrary = QStringLiteral("/opt/lumokit/lib/liblumokit.so.1");
+
+QJsonObject readJson(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Another server's entries in every section, including a second version of
+// our own type library and a programmatic identifier that now points elsewhere.
+QJsonObject othersRegistry() {
+    return QJsonDocument::fromJson(R"({
+        "typeLibraries": {
+            "{11111111-2222-3333-4444-555555555555}": { "1.0": { "name": "Other", "path": "/x.so" } },
+            "{3BBEC9BA-158B-49A1-A585-4622DB6C8488}": { "11.0": { "name": "LumoKit", "path": "/old.so" } }
+        },
+        "classes": {
+            "{AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE}": { "name": "Gadget", "progId": "Other.Gadget", "server": "/x.so" }
+        },
+        "progIds": { "Other.Gadget": "{AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE}" },
+        "interfaces": { "{12121212-3434-5656-7878-909090909090}": { "name": "_Gadget" } },
+        "comment": "kept as it is"
+    })")
+        .object();
+}
+
+class RegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("config/lumokit/registry.json"));
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+} // namespace
+
+TEST_F(RegistrationTest, RegisterWritesTheTypeLibraryAndEveryClass) {
+    ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
+    const QJsonObject root = readJson(path);
+
+    const QJsonObject lib =
+        root[QStringLiteral("typeLibraries")]
+            .toObject()[QStringLiteral("{3BBEC9BA-158B-49A1-A585-4622DB6C8488}")]
+            .toObject()[QStringLiteral("12.0")]
+            .toObject();
+    EXPECT_EQ(lib[QStringLiteral("name")].toString(), QStringLiteral("LumoKit"));
+    EXPECT_EQ(lib[QStringLiteral("path")].toString(), fakeLibrary);
+    EXPECT_EQ(lib[QStringLiteral("lcid")].toInt(), 0x409);
+    EXPECT_EQ(lib[QStringLiteral("flags")].toInt(), 2);
+
+    struct Row {
+        GUID clsid;
+        const char* name;
+        bool control;
+        int image;
+    };
+    const Row rows[] = {
+        {CLSID_LumoXPButton, "LumoXPButton", true, 30000},
+        {CLSID_lumoadvToolbar, "lumoadvToolbar", true, 30001},
+        {CLSID_lumoTabStrip, "lumoTabStrip", true, 30002},
+        {CLSID_lumoStatusbar, "lumoStatusbar", true, 30003},
+        {CLSID_clsSubClass, "clsSubClass", false, 0},
+        {CLSID_cTimer, "cTimer", false, 0},
+    };
+    const QJsonObject classes = root[QStringLiteral("classes")].toObject();
+    const QJsonObject progIds = root[QStringLiteral("progIds")].toObject();
+    EXPECT_EQ(classes.size(), 6);
+    for (const Row& row : rows) {
+        const QString progId = QStringLiteral("LumoKit.") + QLatin1String(row.name);
+        const QJsonObject entry = classes[row.clsid.toString()].toObject();
+        EXPECT_EQ(entry[QStringLiteral("progId")].toString(), progId);
+        EXPECT_EQ(entry[QStringLiteral("server")].toString(), fakeLibrary);
+        EXPECT_EQ(entry[QStringLiteral("control")].toBool(), row.control) << row.name;
+        EXPECT_EQ(progIds[progId].toString(), row.clsid.toString());
+        EXPECT_EQ(entry.contains(QStringLiteral("toolboxImage")), row.control) << row.name;
+        if (row.control) {
+            EXPECT_EQ(entry[QStringLiteral("toolboxBitmap")].toString(),
+                      fakeLibrary + QStringLiteral(", ") + QString::number(row.image));
+            const QImage image = QImage::fromData(
+                QByteArray::fromBase64(entry[QStringLiteral("toolboxImage")].toString().toLatin1()),
+                "PNG");
+            EXPECT_EQ(image.size(), QSize(16, 16)) << row.name;
+        }
+    }
+    EXPECT_EQ(root[QStringLiteral("interfaces")].toObject().size(), 12);
+
+    // What a host reads back.
+    const auto entry = Registry::findProgId(root, QStringLiteral("lumokit.ctimer"));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->clsid, CLSID_cTimer);
+    EXPECT_EQ(entry->serverPath, fakeLibrary);
+}
+
+TEST_F(RegistrationTest, OtherEntriesSurviveRegistrationAndUnregistrationRemovesExactlyOurs) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeFile(path, QJsonDocument(othersRegistry()).toJson());
+
+    ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
+    QJsonObject root = readJson(path);
+    EXPECT_EQ(root[QStringLiteral("classes")].toObject().size(), 7);
+    EXPECT_EQ(root[QStringLiteral("comment")].toString(), QStringLiteral("kept as it is"));
+
+    // Someone else takes over one of our names before we unregister.
+    QJsonObject progIds = root[QStringLiteral("progIds")].toObject();
+    progIds[QStringLiteral("LumoKit.cTimer")] =
+        QStringLiteral("{AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE}");
+    root[QStringLiteral("progIds")] = progIds;
+    writeFile(path, QJsonDocument(root).toJson());
+
+    ASSERT_EQ(Registration::unregisterServer(path), S_OK);
+    QJsonObject expected = othersRegistry();
+    QJsonObject expectedProgIds = expected[QStringLiteral("progIds")].toObject();
+    expectedProgIds[QStringLiteral("LumoKit.cTimer")] =
+        QStringLiteral("{AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE}");
+    expected[QStringLiteral("progIds")] = expectedProgIds;
+    EXPECT_EQ(readJson(path), expected);
+}
+
+TEST_F(RegistrationTest, UnregisteringLeavesAnEmptyRegistryWhenOnlyWeWereThere) {
+    ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
+    ASSERT_EQ(Registration::unregisterServer(path), S_OK);
+    EXPECT_EQ(readJson(path), QJsonObject());
+    // Again, and with no file at all: nothing to do, nothing created.
+    EXPECT_EQ(Registration::unregisterServer(path), S_OK);
+    const QString absent = dir.filePath(QStringLiteral("nowhere/registry.json"));
+    EXPECT_EQ(Registration::unregisterServer(absent), S_OK);
+    EXPECT_FALSE(QFileInfo::exists(absent));
+}
+
+TEST_F(RegistrationTest, RegisteringTwiceKeepsOneSetOfEntries) {
+    ASSERT_EQ(Registration::registerServer(path, QStringLiteral("/first/liblumokit.so")), S_OK);
+    ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
+    const QJsonObject root = readJson(path);
+    EXPECT_EQ(root[QStringLiteral("classes")].toObject().size(), 6);
+    EXPECT_EQ(Registry::findProgId(root, QStringLiteral("LumoKit.LumoXPButton"))->serverPath,
+              fakeLibrary);
+}
+
+TEST_F(RegistrationTest, ADamagedRegistryIsNeitherOverwrittenNorTrimmed) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    for (const QByteArray& damaged : {QByteArray("{ \"classes\": "), QByteArray("[1, 2, 3]")}) {
+        writeFile(path, damaged);
+        QString message;
+        EXPECT_EQ(Registration::registerServer(path, fakeLibrary, &message), SELFREG_E_CLASS);
+        EXPECT_TRUE(message.contains(QStringLiteral("damaged"))) << message.toStdString();
+        EXPECT_EQ(Registration::unregisterServer(path), SELFREG_E_CLASS);
+        EXPECT_EQ(readBytes(path), damaged);
+    }
+}
+
+TEST_F(RegistrationTest, DllRegisterServerUsesTheRegistryNamedByTheEnvironment) {
+    qputenv(Registry::EnvironmentVariable, path.toLocal8Bit());
+    EXPECT_EQ(Registry::filePath(), path);
+    ASSERT_EQ(DllRegisterServer(), S_OK);
+    const auto entry = Registry::findProgId(readJson(path), QStringLiteral("LumoKit.clsSubClass"));
+    ASSERT_TRUE(entry);
+    // Linked statically here, the registered path is this test program's.
+    EXPECT_TRUE(QFileInfo(entry->serverPath).isAbsolute());
+    EXPECT_TRUE(QFileInfo::exists(entry->serverPath));
+    EXPECT_EQ(DllUnregisterServer(), S_OK);
+    EXPECT_FALSE(Registry::findProgId(readJson(path), QStringLiteral("LumoKit.clsSubClass")));
+    qunsetenv(Registry::EnvironmentVariable);
+}
+
+TEST(RegistryPath, EnvironmentThenXdgThenHome) {
+    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
+    qunsetenv(Registry::EnvironmentVariable);
+    qputenv("HOME", "/home/tester");
+
+    qputenv("XDG_CONFIG_HOME", "/xdg");
+    EXPECT_EQ(Registry::filePath(), QStringLiteral("/xdg/lumokit/registry.json"));
+    qputenv("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(Registry::filePath(), QStringLiteral("/home/tester/.config/lumokit/registry.json"));
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(Registry::filePath(), QStringLiteral("/home/tester/.config/lumokit/registry.json"));
+    qputenv(Registry::EnvironmentVariable, "/tmp/elsewhere.json");
+    EXPECT_EQ(Registry::filePath(), QStringLiteral("/tmp/elsewhere.json"));
+
+    qunsetenv(Registry::EnvironmentVariable);
+    qputenv("HOME", savedHome);
+    if (savedXdg.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", savedXdg);
+    }
+}
+
+TEST(ToolboxImages, FourDistinctImagesAndNoOthers) {
+    QList<QImage> images;
+    for (int id = IDB_LumoXPButton; id <= IDB_lumoStatusbar; ++id) {
+        const QImage image = ToolboxImages::image(id);
+        EXPECT_EQ(image.size(), QSize(16, 16)) << id;
+        EXPECT_FALSE(images.contains(image)) << id;
+        images << image;
+    }
+    EXPECT_TRUE(ToolboxImages::image(29999).isNull());
+    EXPECT_TRUE(ToolboxImages::png(30004).isEmpty());
+}
+
+// Where a host's CreateObject stops, and what it says.
+TEST_F(RegistrationTest, HostLoaderExplainsEachFailure) {
+    qputenv(Registry::EnvironmentVariable, path.toLocal8Bit());
+    struct Row {
+        const char* what;
+        QByteArray registry; // empty: no file
+        HRESULT hr;
+        const char* messagePart;
+    };
+    Dl_info info{};
+    dladdr(reinterpret_cast<void*>(&qVersion), &info); // a real library without our entry points
+    const QByteArray qtCore = QByteArray(info.dli_fname);
+    const auto registryFor = [](const QByteArray& server) {
+        return QByteArray(
+                   R"({"progIds": {"LumoKit.cTimer": "{080D8F74-2124-4F30-9398-EA33D427F8FE}"},
+            "classes": {"{080D8F74-2124-4F30-9398-EA33D427F8FE}": {"server": ")") +
+               server + "\"}}}";
+    };
+    const Row rows[] = {
+        {"no registry", {}, REGDB_E_CLASSNOTREG, "is not registered"},
+        {"damaged registry", "{{{", REGDB_E_READREGDB, "damaged"},
+        {"no such class", R"({"progIds": {}})", REGDB_E_CLASSNOTREG, "LumoKit.cTimer"},
+        {"library gone", registryFor("/nonexistent/liblumokit.so"), CO_E_DLLNOTFOUND,
+         "was not found"},
+        {"not a control server", registryFor(qtCore), CO_E_ERRORINDLL, "DllGetClassObject"},
+    };
+    for (const Row& row : rows) {
+        QFile::remove(path);
+        if (!row.registry.isEmpty()) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            writeFile(path, row.registry);
+        }
+        const HostLoader::Result result =
+            HostLoader::TryCreateObject(QStringLiteral("LumoKit.cTimer"));
+        EXPECT_FALSE(result) << row.what;
+        EXPECT_EQ(result.hr, row.hr) << row.what;
+        EXPECT_TRUE(result.message.contains(QLatin1String(row.messagePart)))
+            << row.what << ": " << result.message.toStdString();
+    }
+    try {
+        HostLoader::CreateObject(QStringLiteral("LumoKit.cTimer"));
+        ADD_FAILURE() << "no error thrown";
+    } catch (const ComError& e) {
+        EXPECT_EQ(e.hresult(), CO_E_ERRORINDLL);
+        EXPECT_EQ(e.source(), QStringLiteral("LumoKit.cTimer"));
+    }
+    qunsetenv(Registry::EnvironmentVariable);
+}

@@ -1,0 +1,165 @@
+// The built control server as a host meets it: loaded with dlopen only,
+// registered into a temporary registry, objects created by programmatic
+// identifier and driven through dispatch and their events.
+#include <lumokit/ComControl.h>
+#include <lumokit/ComServer.h>
+#include <lumokit/DispatchClient.h>
+#include <lumokit/HostLoader.h>
+#include <lumokit/Registry.h>
+#include <lumokit/TypeLibIds.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <memory>
+
+using namespace lumokit;
+
+namespace {
+
+const QString libraryPath = QStringLiteral(QUILLMARK_BUILD_DIR "/lib/liblumokit.so");
+
+template <typename Fn> Fn entryPoint(const char* name) {
+    QString message;
+    void* symbol = HostLoader::ResolveEntryPoint(libraryPath, name, &message);
+    EXPECT_NE(symbol, nullptr) << message.toStdString();
+    return reinterpret_cast<Fn>(symbol);
+}
+
+HRESULT canUnloadNow() {
+    return entryPoint<DllCanUnloadNowFn>("DllCanUnloadNow")();
+}
+
+class ServerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registryDir = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(registryDir->isValid());
+        qputenv(Registry::EnvironmentVariable,
+                registryDir->filePath(QStringLiteral("registry.json")).toLocal8Bit());
+        QString message;
+        ASSERT_EQ(HostLoader::RegisterServer(libraryPath, &message), S_OK) << message.toStdString();
+    }
+    static void TearDownTestSuite() {
+        qunsetenv(Registry::EnvironmentVariable);
+        registryDir.reset();
+    }
+
+    void TearDown() override {
+        // Every test gives back what it created (deletions may wait for the loop).
+        EXPECT_TRUE(QTest::qWaitFor([] { return canUnloadNow() == S_OK; }));
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> registryDir;
+};
+
+} // namespace
+
+TEST_F(ServerTest, RegistrationRecordsTheLoadedLibrary) {
+    const auto registry = Registry::read(Registry::filePath());
+    ASSERT_TRUE(registry);
+    for (const char* progId :
+         {"LumoKit.LumoXPButton", "LumoKit.lumoadvToolbar", "LumoKit.lumoTabStrip",
+          "LumoKit.lumoStatusbar", "LumoKit.clsSubClass", "LumoKit.cTimer"}) {
+        const auto entry = Registry::findProgId(*registry, QString::fromLatin1(progId));
+        ASSERT_TRUE(entry) << progId;
+        EXPECT_EQ(QFileInfo(entry->serverPath).canonicalFilePath(),
+                  QFileInfo(libraryPath).canonicalFilePath())
+            << progId;
+    }
+}
+
+TEST_F(ServerTest, OnlyTheEntryPointsAreVisible) {
+    void* handle = HostLoader::LoadServer(libraryPath);
+    ASSERT_NE(handle, nullptr);
+    for (const char* name :
+         {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"}) {
+        EXPECT_NE(dlsym(handle, name), nullptr) << name;
+    }
+    // Internal classes stay hidden (lumokit::TypeLibrary::instance()).
+    EXPECT_EQ(dlsym(handle, "_ZN7lumokit11TypeLibrary8instanceEv"), nullptr);
+}
+
+TEST_F(ServerTest, UnknownClassesHaveNoClassObject) {
+    void* factory = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(entryPoint<DllGetClassObjectFn>("DllGetClassObject")(IID__cTimer, IClassFactory::IID,
+                                                                   &factory),
+              CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(factory, nullptr);
+    const HostLoader::Result result =
+        HostLoader::TryCreateObject(QStringLiteral("LumoKit.Nothing"));
+    EXPECT_EQ(result.hr, REGDB_E_CLASSNOTREG);
+}
+
+TEST_F(ServerTest, UnloadWaitsForTheLastObject) {
+    EXPECT_EQ(canUnloadNow(), S_OK);
+    ComPtr<IDispatch> timer = HostLoader::CreateObject(QStringLiteral("LumoKit.cTimer"));
+    ComPtr<IDispatch> subclass = HostLoader::CreateObject(QStringLiteral("LumoKit.clsSubClass"));
+    EXPECT_EQ(canUnloadNow(), S_FALSE);
+    timer.reset();
+    EXPECT_EQ(canUnloadNow(), S_FALSE);
+    subclass.reset();
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
+TEST_F(ServerTest, TimerTicksReachTheHostThroughItsEvent) {
+    DispatchClient timer(HostLoader::CreateObject(QStringLiteral("LumoKit.cTimer")));
+    const DISPID timerEvent = timer.eventId(QStringLiteral("Timer"));
+    int ticks = 0;
+    timer.connect([&](DISPID id, QVariantList&) {
+        if (id == timerEvent) {
+            ++ticks;
+        }
+    });
+    timer.put(QStringLiteral("Interval"), 10);
+    EXPECT_EQ(timer.get(QStringLiteral("interval")).toInt(), 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
+    timer.put(QStringLiteral("Interval"), 0);
+    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 0);
+}
+
+TEST_F(ServerTest, TheButtonAnswersToItsInterfacesAndItsWindowCanBeSubclassed) {
+    ComPtr<IDispatch> button = HostLoader::CreateObject(QStringLiteral("LumoKit.LumoXPButton"));
+    EXPECT_TRUE(button.as<IUnknown>());
+    ComPtr<IUnknown> viaDefault;
+    EXPECT_EQ(button->QueryInterface(IID__LumoXPButton, viaDefault.put()), S_OK);
+    GUID events;
+    ASSERT_EQ(button.as<IEventConnection>()->GetEventInterface(&events), S_OK);
+    EXPECT_EQ(events, DIID___LumoXPButton);
+
+    ComPtr<IControl> control = button.as<IControl>();
+    ASSERT_TRUE(control);
+    std::int32_t hwnd = 0;
+    ASSERT_EQ(control->GetHwnd(&hwnd), S_OK);
+    QWidget* window = control->GetWidget();
+    ASSERT_NE(window, nullptr);
+    window->resize(80, 24);
+
+    DispatchClient subclass(HostLoader::CreateObject(QStringLiteral("LumoKit.clsSubClass")));
+    QList<QVariantList> messages;
+    subclass.connect([&](DISPID, QVariantList& args) { messages << args; });
+    ASSERT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, true}).toBool());
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 5), window->mapToGlobal(QPointF(7, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
+    ASSERT_FALSE(messages.isEmpty());
+    const QVariantList& message = messages.last();
+    ASSERT_EQ(message.size(), 5);
+    EXPECT_EQ(message[0].toInt(), hwnd);
+    EXPECT_EQ(message[1].toInt(), 0x200); // WM_MOUSEMOVE
+    EXPECT_EQ(message[3].toInt(), (5 << 16) | 7);
+    EXPECT_FALSE(message[4].toBool());
+
+    EXPECT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, false}).toBool());
+    messages.clear();
+    QApplication::sendEvent(window, &move);
+    EXPECT_TRUE(messages.isEmpty());
+}

@@ -119,7 +119,8 @@ protected:
             statement;                                                                             \
             ADD_FAILURE() << "no RuntimeError from " #statement;                                   \
         } catch (const ::quillmark::RuntimeError& error) {                                         \
-            EXPECT_TRUE(error.description().contains(QStringLiteral(text), Qt::CaseInsensitive))   \
+            EXPECT_TRUE(                                                                           \
+                error.description().contains(QString::fromUtf8(text), Qt::CaseInsensitive))        \
                 << error.description().toStdString();                                              \
         }                                                                                          \
     } while (false)

@@ -1,0 +1,330 @@
+// Keyset record sets: exact counts, positions, bookmarks that survive Requery
+// and Sort, filters on clones, adding and updating rows, field conversions.
+#include "DataTestSupport.h"
+
+#include <QSignalSpy>
+
+namespace quillmark::testing {
+namespace {
+
+const QString EntriesOfType = QStringLiteral(
+    "SELECT Transactions.CatType, Transactions.TransactionID, Transactions.CategoryID, "
+    "Transactions.TDate, FORMAT(Categories.CatCode, '000') AS CatCode, Categories.CatName AS "
+    "CatName, Transactions.Description, Transactions.Credit, Transactions.Debit FROM "
+    "Transactions, Categories WHERE Transactions.CategoryID = Categories.CategoryID AND "
+    "Transactions.CatType IN (?) \r\nORDER BY Transactions.TDate");
+
+class Keyset : public CompanyFile {
+protected:
+    void SetUp() override {
+        CompanyFile::SetUp();
+        rent = addCategory(560 + 1, QStringLiteral("Shop rent"), QStringLiteral("EXP"));
+        const char* descriptions[] = {"delta", "alpha", "Charlie", "bravo", "echo"};
+        for (int i = 0; i < 5; ++i) {
+            keys << addEntry(rent, QStringLiteral("EXP"),
+                             QStringLiteral("2026-03-0%1 10:00:00").arg(i + 1),
+                             QString::fromLatin1(descriptions[i]), QString::number(10 * (i + 1)));
+        }
+    }
+
+    std::unique_ptr<Recordset> expenses() {
+        auto rs = std::make_unique<Recordset>();
+        rs->OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("EXP")});
+        return rs;
+    }
+
+    QStringList descriptions(Recordset& rs) { return flatRows(rs, {"Description"}); }
+
+    int rent = 0;
+    QList<int> keys;
+};
+
+TEST_F(Keyset, CountsAndPositionsAreExact) {
+    auto rs = expenses();
+    EXPECT_EQ(rs->RecordCount(), 5);
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    EXPECT_FALSE(rs->BOF());
+    rs->setAbsolutePosition(3);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "Charlie");
+    rs->MoveLast();
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EOF());
+    EXPECT_EQ(rs->AbsolutePosition(), adPosEOF);
+    EXPECT_RUNTIME_ERROR(rs->MoveNext(), "BOF or EOF");
+    EXPECT_RUNTIME_ERROR(rs->Fields(QStringLiteral("Description")).Value(), "current record");
+    EXPECT_RUNTIME_ERROR(rs->setAbsolutePosition(6), "outside");
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->BOF());
+
+    Recordset empty;
+    empty.OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("INC")});
+    EXPECT_EQ(empty.RecordCount(), 0);
+    EXPECT_TRUE(empty.BOF());
+    EXPECT_TRUE(empty.EOF());
+    EXPECT_RUNTIME_ERROR(empty.Bookmark(), "current record");
+}
+
+TEST_F(Keyset, ValueReadsAnyRowWithoutMovingTheCurrentOne) {
+    auto rs = expenses();
+    QSignalSpy moved(rs.get(), &Recordset::currentChanged);
+    const int description = rs->fieldIndex(QStringLiteral("description"));
+    EXPECT_EQ(rs->value(4, description).toString(), "echo");
+    EXPECT_EQ(rs->value(0, description).toString(), "delta");
+    EXPECT_FALSE(rs->value(5, description).isValid());
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    EXPECT_EQ(moved.count(), 0);
+}
+
+TEST_F(Keyset, BookmarksSurviveRequerySortAndAFreshRun) {
+    auto rs = expenses();
+    rs->setAbsolutePosition(4);
+    const qint32 bravo = rs->Bookmark();
+    EXPECT_EQ(bravo, keys.at(3));
+
+    rs->setSort(QStringLiteral("Description ASC"));
+    EXPECT_EQ(descriptions(*rs), (QStringList{"alpha", "bravo", "Charlie", "delta", "echo"}));
+    rs->setBookmark(bravo);
+    EXPECT_EQ(rs->AbsolutePosition(), 2);
+
+    rs->Requery();
+    rs->setBookmark(bravo);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "bravo");
+
+    auto fresh = expenses();
+    fresh->setBookmark(bravo);
+    EXPECT_EQ(fresh->AbsolutePosition(), 4);
+    EXPECT_RUNTIME_ERROR(fresh->setBookmark(999999), "names no row");
+}
+
+TEST_F(Keyset, SortTogglesAndKeepsTheCurrentRow) {
+    auto rs = expenses();
+    QSignalSpy reset(rs.get(), &Recordset::rowsReset);
+    rs->setAbsolutePosition(2); // alpha
+    rs->setSort(QStringLiteral("Description DESC"));
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "alpha");
+    EXPECT_EQ(rs->AbsolutePosition(), 5);
+    EXPECT_EQ(rs->Sort(), "Description DESC");
+    EXPECT_EQ(descriptions(*rs), (QStringList{"echo", "delta", "Charlie", "bravo", "alpha"}));
+
+    rs->setSort(QStringLiteral("Debit DESC"));
+    EXPECT_EQ(flatRows(*rs, {"Debit"}).first(), "50.00");
+    rs->setSort(QStringLiteral("TDate DESC"));
+    EXPECT_EQ(descriptions(*rs).first(), "echo");
+    rs->setSort(QString());
+    EXPECT_EQ(descriptions(*rs), (QStringList{"delta", "alpha", "Charlie", "bravo", "echo"}));
+}
+
+TEST_F(Keyset, SortAndFilterTakeOnlyFieldsOfTheRecordSet) {
+    auto rs = expenses();
+    struct Case {
+        const char* text;
+        const char* why;
+    };
+    const Case sorts[] = {{"Nonsense ASC", "no field named"},
+                          {"Description; DROP TABLE Transactions", "not a field name"},
+                          {"Description DESC, ", "missing"}};
+    for (const Case& c : sorts) {
+        EXPECT_RUNTIME_ERROR(rs->setSort(QString::fromLatin1(c.text)), c.why);
+    }
+    const Case filters[] = {{"Nonsense = 1", "no field named"},
+                            {"Debit = 10; DROP TABLE Transactions", "not allowed"},
+                            {"Debit = (SELECT 1)", "no field named"},
+                            {"upper(Description) = 'A'", "functions"},
+                            {"Debit = ?", "not allowed"}};
+    for (const Case& c : filters) {
+        EXPECT_RUNTIME_ERROR(rs->setFilter(QString::fromLatin1(c.text)), c.why);
+    }
+    // Nothing ran: all rows are still there, unfiltered.
+    EXPECT_EQ(rs->RecordCount(), 5);
+    EXPECT_EQ(rs->Filter(), QString());
+    EXPECT_EQ(lastKey(QStringLiteral("Transactions"), QStringLiteral("TransactionID")),
+              keys.last());
+}
+
+TEST_F(Keyset, FilterOnACloneLeavesTheOriginalAlone) {
+    auto categories = open(QStringLiteral("SELECT *  FROM CATEGORIES\r\nORDER BY CATCODE"));
+    categories->setAbsolutePosition(10);
+    const qint32 standingOn = categories->Bookmark();
+    QSignalSpy originalReset(categories.get(), &Recordset::rowsReset);
+
+    auto copy = categories->Clone();
+    EXPECT_EQ(copy->RecordCount(), categories->RecordCount());
+    EXPECT_EQ(copy->AbsolutePosition(), 1);
+    struct Case {
+        QString filter;
+        long rows;
+    };
+    const Case cases[] = {
+        {QStringLiteral("CatCode = 561"), 1},
+        {QStringLiteral("CatCode = 7"), 0},
+        {QStringLiteral("CategoryID <> ") + QString::number(rent) +
+             QStringLiteral(" AND CatCode = 561"),
+         0},
+        {QStringLiteral("CategoryID <> 1 AND CatCode = 561"), 1},
+        {QStringLiteral("CatName = 'shop RENT'"), 1},
+        {QStringLiteral("CatName LIKE 'S*'"), 3},
+        {QStringLiteral("Fixed = True AND CatType = 'inc'"), 5},
+        {QString(), 21},
+    };
+    for (const Case& c : cases) {
+        copy->setFilter(c.filter);
+        EXPECT_EQ(copy->RecordCount(), c.rows) << c.filter.toStdString();
+    }
+    EXPECT_EQ(categories->RecordCount(), 21);
+    EXPECT_EQ(categories->Bookmark(), standingOn);
+    EXPECT_EQ(originalReset.count(), 0);
+}
+
+TEST_F(Keyset, AddNewInsertsAndStandsOnTheNewRowWithItsKey) {
+    auto rs = open(QStringLiteral("Transactions"));
+    QSignalSpy inserted(rs.get(), &Recordset::rowsInserted);
+    const long before = rs->RecordCount();
+    rs->AddNew();
+    EXPECT_FALSE(rs->EOF());
+    rs->Fields(QStringLiteral("CatType")).setValue(QStringLiteral("INC"));
+    rs->Fields(QStringLiteral("CategoryID")).setValue(1);
+    rs->Fields(QStringLiteral("TDate")).setValue(QDateTime(QDate(2026, 4, 1), QTime(18, 30, 15)));
+    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("  padded  "));
+    rs->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("250"));
+    rs->Fields(QStringLiteral("Debit")).setValue(0);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Credit")).Value().value<Currency>(),
+              Currency::fromUnits(250));
+    rs->Update();
+
+    EXPECT_EQ(rs->RecordCount(), before + 1);
+    EXPECT_EQ(inserted.count(), 1);
+    const int key = rs->Fields(QStringLiteral("TransactionID")).Value().toInt();
+    EXPECT_GT(key, keys.last());
+    EXPECT_EQ(rs->Bookmark(), key);
+    EXPECT_EQ(flatRows(*open(QStringLiteral("Select * from Transactions Where TransactionID=") +
+                             QString::number(key)),
+                       {"CatType", "CategoryID", "TDate", "Description", "Credit", "Debit"}),
+              QStringList{"INC|1|2026-04-01 18:30|  padded  |250.00|0.00"});
+}
+
+TEST_F(Keyset, AddNewNeedsASingleTableAndAWritableRecordSet) {
+    auto joined = expenses();
+    EXPECT_RUNTIME_ERROR(joined->AddNew(), "single table");
+    auto grouped = open(
+        QStringLiteral("SELECT CatType, COUNT(*) AS Entries FROM Transactions GROUP BY CatType"));
+    EXPECT_EQ(flatRows(*grouped, {"CatType", "Entries"}), QStringList{"EXP|5"});
+    EXPECT_RUNTIME_ERROR(grouped->AddNew(), "cannot be changed");
+    auto readOnly = conn().Execute(QStringLiteral("SELECT * FROM Categories"));
+    EXPECT_RUNTIME_ERROR(readOnly->AddNew(), "read-only");
+}
+
+TEST_F(Keyset, UpdateWritesOnlyTheAssignedFields) {
+    const QString one = QStringLiteral("Select * from Transactions Where TransactionID=") +
+                        QString::number(keys.first());
+    auto first = open(one);
+    auto second = open(one);
+    first->Fields(QStringLiteral("Description")).setValue(QStringLiteral("changed here"));
+    second->Fields(QStringLiteral("Debit")).setValue(QStringLiteral("99.99"));
+    first->Update();
+    second->Update();
+    EXPECT_EQ(flatRows(*open(one), {"Description", "Debit"}), QStringList{"changed here|99.99"});
+}
+
+TEST_F(Keyset, UpdateOfAVanishedRowFailsAndSaysSo) {
+    const QString one = QStringLiteral("Select * from Transactions Where TransactionID=") +
+                        QString::number(keys.first());
+    auto rs = open(one);
+    auto grid = expenses();
+    EXPECT_EQ(execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") +
+                      QString::number(keys.first())),
+              1);
+    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("too late"));
+    EXPECT_RUNTIME_ERROR(rs->Update(), "no longer exists");
+    // The grid keeps the row in place but has no values for it.
+    EXPECT_EQ(grid->RecordCount(), 5);
+    EXPECT_FALSE(grid->value(0, grid->fieldIndex(QStringLiteral("Description"))).isValid());
+    EXPECT_RUNTIME_ERROR(grid->Fields(QStringLiteral("Description")).Value(), "deleted");
+}
+
+TEST_F(Keyset, AssignmentsConvertByTheDeclaredTypeOrChangeNothing) {
+    auto rs =
+        open(QStringLiteral("Select * from Categories Where CategoryID=") + QString::number(rent));
+    Field& code = rs->Fields(QStringLiteral("CatCode"));
+    code.setValue(QStringLiteral("7"));
+    EXPECT_EQ(code.Value(), QVariant(7));
+    struct Case {
+        const char* field;
+        QVariant value;
+        const char* why;
+    };
+    const Case refused[] = {
+        {"CatCode", QStringLiteral("seven"), "cannot be stored"},
+        {"CatCode", 99999, "too large"},
+        {"CatName", QString(101, u'x'), "too long"},
+        {"Fixed", QStringLiteral("maybe"), "cannot be stored"},
+        {"CategoryID", 5, "assigned by the database"},
+    };
+    for (const Case& c : refused) {
+        EXPECT_RUNTIME_ERROR(rs->Fields(QString::fromLatin1(c.field)).setValue(c.value), c.why);
+    }
+    EXPECT_EQ(code.Value(), QVariant(7));
+    rs->Update();
+    EXPECT_EQ(flatRows(*open(QStringLiteral("Select * from Categories Where CategoryID=") +
+                             QString::number(rent)),
+                       {"CatCode", "CatName", "Fixed"}),
+              QStringList{"7|Shop rent|no"});
+
+    auto entry = open(QStringLiteral("Select * from Transactions Where TransactionID=") +
+                      QString::number(keys.first()));
+    EXPECT_RUNTIME_ERROR(entry->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("12,50")),
+                         "money field 'Credit'");
+    EXPECT_RUNTIME_ERROR(
+        entry->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("31/31/2026")),
+        "not a valid date");
+    entry->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("1/31/2026 6:30:00 PM"));
+    entry->Update();
+    EXPECT_EQ(flat(entry->Fields(QStringLiteral("TDate")).Value()), "2026-01-31 18:30");
+
+    auto computed = expenses();
+    EXPECT_RUNTIME_ERROR(computed->Fields(QStringLiteral("CatCode")).setValue(5), "computed");
+}
+
+TEST_F(Keyset, MovingOffAChangedRowWritesItAndPendingEditsBlockRequery) {
+    auto rs = open(QStringLiteral("Transactions"));
+    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("moved away"));
+    EXPECT_EQ(rs->EditMode(), adEditInProgress);
+    EXPECT_RUNTIME_ERROR(rs->Requery(), "Update or CancelUpdate");
+    rs->MoveNext();
+    EXPECT_EQ(rs->EditMode(), adEditNone);
+    rs->MoveFirst();
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "moved away");
+
+    rs->AddNew();
+    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("dropped"));
+    rs->Close();
+    EXPECT_EQ(open(QStringLiteral("Transactions"))->RecordCount(), 5);
+}
+
+TEST_F(Keyset, ClosingTheConnectionClosesItsRecordSets) {
+    auto rs = expenses();
+    auto copy = rs->Clone();
+    QSignalSpy reset(rs.get(), &Recordset::rowsReset);
+    conn().Close();
+    EXPECT_EQ(rs->State(), adStateClosed);
+    EXPECT_EQ(copy->State(), adStateClosed);
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_RUNTIME_ERROR(rs->RecordCount(), "closed");
+    EXPECT_RUNTIME_ERROR(rs->Close(), "closed");
+    EXPECT_RUNTIME_ERROR(rs->OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("EXP")}),
+                         "closed");
+}
+
+TEST_F(Keyset, OpenRefusesMissingParametersAndOtherStatements) {
+    Recordset rs;
+    EXPECT_RUNTIME_ERROR(rs.Open(EntriesOfType, &conn()), "No value given");
+    EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("DELETE * FROM Transactions"), &conn()), "SELECT");
+    EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("NoSuchTable"), &conn()), "does not exist");
+    EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("SELECT Nope FROM Transactions"), &conn()), "Nope");
+    EXPECT_EQ(rs.State(), adStateClosed);
+    EXPECT_EQ(open(QStringLiteral("Transactions"))->RecordCount(), 5);
+}
+
+} // namespace
+} // namespace quillmark::testing

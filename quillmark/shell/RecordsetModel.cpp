@@ -2,6 +2,8 @@
 
 #include "quillmark/data/Recordset.h"
 
+#include <QLocale>
+
 #include <limits>
 
 namespace quillmark {
@@ -113,7 +115,7 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     try {
-        return column.displayText(m_recordset->value(index.row(), field), m_locale);
+        return column.displayText(m_recordset->value(index.row(), field), QLocale());
     } catch (const std::exception&) {
         // A row that cannot be read (its file closed meanwhile) shows empty;
         // the screen's next action reports the cause.

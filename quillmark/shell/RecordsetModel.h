@@ -4,7 +4,6 @@
 #include "quillmark/shell/GridColumn.h"
 
 #include <QAbstractTableModel>
-#include <QLocale>
 #include <QPointer>
 
 #include <vector>
@@ -47,7 +46,6 @@ private:
     std::vector<int> m_fieldIndexes;
     QPointer<Recordset> m_recordset;
     int m_rowCount = 0;
-    QLocale m_locale;
 };
 
 } // namespace quillmark

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class QMdiArea;
+#include <QMdiArea>
 
 namespace quillmark {
 

@@ -1,0 +1,302 @@
+// Screens built from saved form data: kinds, geometry, properties, lookups.
+#include "ShellTestSupport.h"
+#include "common/FakeDialogs.h"
+#include "quillmark/shell/ControlFactory.h"
+#include "quillmark/shell/DataGrid.h"
+#include "quillmark/shell/LineControl.h"
+#include "quillmark/shell/PictureBox.h"
+#include "quillmark/shell/Screen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quillmark {
+namespace {
+
+using test::formFromJson;
+
+const char* const kSampleForm = R"({
+  "name": "dlgSample", "caption": "Sample View", "width": 9000, "height": 6000,
+  "borderStyle": "fixed",
+  "controls": [
+    {"kind": "Label", "name": "lblHeader", "left": 150, "top": 150, "width": 3000, "height": 300,
+     "caption": "INCOME", "fontBold": true, "alignment": "center"},
+    {"kind": "TextBox", "name": "txtAmount", "left": 1500, "top": 600, "width": 1500, "height": 315,
+     "text": "0.00", "enabled": false, "alignment": "right", "maxLength": 12, "tabIndex": 2},
+    {"kind": "TextBox", "name": "Text1", "left": 150, "top": 1000, "width": 3000, "height": 900,
+     "multiLine": true, "text": "line one\nline two", "locked": true},
+    {"kind": "TextBox", "name": "txtTransactionID", "left": 0, "top": 0, "width": 100, "height": 100,
+     "text": "Text1", "visible": false},
+    {"kind": "ComboBox", "name": "cboCatSource", "left": 1500, "top": 2000, "width": 2400, "height": 315,
+     "text": "Select an Income Category", "tabIndex": 1},
+    {"kind": "ComboBox", "name": "cboCatType", "left": 1500, "top": 2400, "width": 2400, "height": 315,
+     "style": "dropdownList", "items": ["EXPENSE", "INCOME"], "text": "INCOME"},
+    {"kind": "CheckBox", "name": "chkFixed", "left": 150, "top": 2800, "width": 1200, "height": 255,
+     "caption": "Fixed", "value": 1},
+    {"kind": "Frame", "name": "fraView", "left": 4500, "top": 150, "width": 3000, "height": 1500,
+     "caption": "View", "controls": [
+        {"kind": "OptionButton", "name": "optDetail", "left": 150, "top": 300, "width": 1500,
+         "height": 255, "caption": "Detail", "value": true},
+        {"kind": "OptionButton", "name": "optSummary", "left": 150, "top": 700, "width": 1500,
+         "height": 255, "caption": "Summary"}
+     ]},
+    {"kind": "ListBox", "name": "lstCategories", "left": 4500, "top": 1800, "width": 3000,
+     "height": 1500, "checkBoxes": true, "items": ["Fees", "Rent"]},
+    {"kind": "PictureBox", "name": "picIcon", "left": 150, "top": 3300, "width": 480, "height": 480},
+    {"kind": "Line", "name": "Line1", "left": 150, "top": 4000, "width": 6000, "height": 15},
+    {"kind": "DatePicker", "name": "dtTransDate", "left": 1500, "top": 3300, "width": 1800,
+     "height": 315},
+    {"kind": "Grid", "name": "gridTrans", "left": 150, "top": 4200, "width": 8000, "height": 1500,
+     "dataMember": "cmdTransactions", "columns": [
+        {"caption": "CatType", "dataField": "CatType", "visible": false},
+        {"caption": "Date", "dataField": "TDate", "format": "Short Date"}
+     ]},
+    {"kind": "CommandButton", "name": "cmdSave", "left": 6000, "top": 5500, "width": 1200,
+     "height": 375, "caption": "&Save", "enabled": false, "tabIndex": 3}
+  ]
+})";
+
+TEST(FormLoading, EveryKindBecomesItsWidgetWithNameAndGeometry) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+
+    struct Expected {
+        const char* name;
+        const char* className;
+        QRect pixels;
+    };
+    const Expected expected[] = {
+        {"lblHeader", "QLabel", {10, 10, 200, 20}},
+        {"txtAmount", "QLineEdit", {100, 40, 100, 21}},
+        {"Text1", "QPlainTextEdit", {10, 67, 200, 60}},
+        {"cboCatSource", "QComboBox", {100, 133, 160, 21}},
+        {"chkFixed", "QCheckBox", {10, 187, 80, 17}},
+        {"fraView", "QGroupBox", {300, 10, 200, 100}},
+        {"optDetail", "QRadioButton", {10, 20, 100, 17}},
+        {"lstCategories", "QListWidget", {300, 120, 200, 100}},
+        {"picIcon", "quillmark::PictureBox", {10, 220, 32, 32}},
+        {"Line1", "quillmark::LineControl", {10, 267, 400, 1}},
+        {"dtTransDate", "QDateTimeEdit", {100, 220, 120, 21}},
+        {"gridTrans", "quillmark::DataGrid", {10, 280, 533, 100}},
+        {"cmdSave", "QPushButton", {400, 367, 80, 25}},
+    };
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(e.name);
+        QWidget* widget = screen.controlWidget(QString::fromLatin1(e.name));
+        EXPECT_STREQ(widget->metaObject()->className(), e.className);
+        EXPECT_EQ(widget->objectName(), QString::fromLatin1(e.name));
+        EXPECT_EQ(widget->geometry(), e.pixels);
+    }
+    EXPECT_EQ(screen.control<QRadioButton>(QStringLiteral("optDetail"))->parentWidget(),
+              screen.control<QGroupBox>(QStringLiteral("fraView")));
+    EXPECT_EQ(screen.Caption(), QStringLiteral("Sample View"));
+    EXPECT_EQ(screen.size(), QSize(600, 400));
+}
+
+TEST(FormLoading, StoredPropertiesAreApplied) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+
+    auto* amount = screen.control<QLineEdit>(QStringLiteral("txtAmount"));
+    EXPECT_EQ(amount->text(), QStringLiteral("0.00"));
+    EXPECT_FALSE(amount->isEnabled());
+    EXPECT_EQ(amount->maxLength(), 12);
+    EXPECT_TRUE(amount->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(screen.control<QLineEdit>(QStringLiteral("txtTransactionID"))->isHidden());
+    EXPECT_FALSE(amount->isHidden());
+
+    auto* details = screen.control<QPlainTextEdit>(QStringLiteral("Text1"));
+    EXPECT_EQ(details->toPlainText(), QStringLiteral("line one\nline two"));
+    EXPECT_TRUE(details->isReadOnly());
+
+    auto* source = screen.control<QComboBox>(QStringLiteral("cboCatSource"));
+    EXPECT_TRUE(source->isEditable());
+    EXPECT_EQ(source->currentText(), QStringLiteral("Select an Income Category"));
+    EXPECT_EQ(source->currentIndex(), -1);
+    EXPECT_EQ(source->insertPolicy(), QComboBox::NoInsert);
+    auto* type = screen.control<QComboBox>(QStringLiteral("cboCatType"));
+    EXPECT_FALSE(type->isEditable());
+    EXPECT_EQ(type->currentText(), QStringLiteral("INCOME"));
+
+    EXPECT_TRUE(screen.control<QCheckBox>(QStringLiteral("chkFixed"))->isChecked());
+    EXPECT_TRUE(screen.control<QRadioButton>(QStringLiteral("optDetail"))->isChecked());
+    EXPECT_FALSE(screen.control<QRadioButton>(QStringLiteral("optSummary"))->isChecked());
+
+    auto* list = screen.control<QListWidget>(QStringLiteral("lstCategories"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Rent"));
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(list->item(1)->flags() & Qt::ItemIsUserCheckable);
+
+    EXPECT_TRUE(screen.control<QDateTimeEdit>(QStringLiteral("dtTransDate"))->calendarPopup());
+    EXPECT_TRUE(screen.control<QLabel>(QStringLiteral("lblHeader"))->font().bold());
+
+    auto* grid = screen.control<DataGrid>(QStringLiteral("gridTrans"));
+    EXPECT_EQ(grid->DataMember(), QStringLiteral("cmdTransactions"));
+    ASSERT_EQ(grid->ColumnCount(), 2);
+    EXPECT_FALSE(grid->Columns(0).Visible());
+    EXPECT_EQ(grid->Columns(1).NumberFormat(), QStringLiteral("Short Date"));
+    EXPECT_TRUE(grid->isColumnHidden(0));
+}
+
+// The next widget in the focus chain that is not inside from.
+QWidget* nextStop(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (from->isAncestorOf(next)) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
+TEST(FormLoading, TabOrderFollowsTabIndex) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+    auto* combo = screen.control<QComboBox>(QStringLiteral("cboCatSource"));
+    auto* amount = screen.control<QLineEdit>(QStringLiteral("txtAmount"));
+    auto* save = screen.control<QPushButton>(QStringLiteral("cmdSave"));
+    EXPECT_EQ(nextStop(combo), amount);
+    EXPECT_EQ(nextStop(amount), save);
+}
+
+TEST(FormLoading, UnknownKeysStayInTheControlRecord) {
+    const FormData form = formFromJson(R"({"name": "dlgX", "width": 1500, "height": 1500,
+        "controls": [{"kind": "Label", "name": "lbl", "caption": "c",
+                      "properties": {"Caption": "&New", "ShowIcon": false}, "custom": 7}]})");
+    const ControlRecord* label = form.find(QStringLiteral("lbl"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->properties.value(QStringLiteral("custom")).toInt(), 7);
+    EXPECT_EQ(label->properties.value(QStringLiteral("properties"))
+                  .toObject()
+                  .value(QStringLiteral("Caption"))
+                  .toString(),
+              QStringLiteral("&New"));
+    EXPECT_FALSE(label->has(QStringLiteral("caption")));
+}
+
+TEST(FormLoading, RegisteredKindIsCreatedByItsFactoryWithItsRecord) {
+    QJsonObject seenBag;
+    ControlFactory::registerKind(
+        QStringLiteral("TestButton"),
+        [&](const ControlRecord& record, QWidget* parent) -> QWidget* {
+            seenBag = record.properties.value(QStringLiteral("properties")).toObject();
+            return new QPushButton(record.caption, parent);
+        });
+    Screen screen(formFromJson(R"({"name": "dlgX", "width": 3000, "height": 1500, "controls": [
+        {"kind": "TestButton", "name": "cmdNew", "left": 150, "top": 150, "width": 1200,
+         "height": 375, "caption": "&New", "properties": {"Caption": "&New", "Enabled": false}}]})"),
+                  nullptr);
+    auto* button = screen.control<QPushButton>(QStringLiteral("cmdNew"));
+    EXPECT_EQ(button->geometry(), QRect(10, 10, 80, 25));
+    EXPECT_EQ(seenBag.value(QStringLiteral("Caption")).toString(), QStringLiteral("&New"));
+    EXPECT_TRUE(ControlFactory::hasKind(QStringLiteral("TestButton")));
+}
+
+TEST(FormLoading, BadFormDataFailsWithAClearError) {
+    struct Case {
+        const char* json;
+        const char* message;
+    };
+    const Case cases[] = {
+        {R"({"name": "dlgX", "width": 100, "height": 100,
+             "controls": [{"kind": "Gizmo", "name": "gzm"}]})",
+         "Control gzm is of the unknown kind Gizmo."},
+        {R"({"name": "dlgX", "width": 100, "height": 100, "controls": [
+             {"kind": "Label", "name": "lbl"},
+             {"kind": "Frame", "name": "fra", "controls": [{"kind": "Label", "name": "lbl"}]}]})",
+         "Form dlgX: the control name lbl is used twice."},
+        {R"({"name": "dlgX", "width": 100, "height": 100, "controls": [{"kind": "Label"}]})",
+         "Form test: a control has no kind or no name."},
+        {R"({"name": "dlgX", "width": 100, "height": 100, "controls": [
+             {"kind": "Grid", "name": "grid", "columns": [{"caption": "Date"}]}]})",
+         "Grid column Date has no data field."},
+        {R"({"name": "dlgX", "controls": []})", "Form test: the form has no size."},
+        {R"({"name": )", "Form test: cannot read the form data"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.json);
+        try {
+            Screen screen(formFromJson(c.json), nullptr);
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& error) {
+            EXPECT_TRUE(error.description().startsWith(QString::fromLatin1(c.message)))
+                << error.description().toStdString();
+        }
+    }
+}
+
+TEST(FormLoading, MissingFormResourceIsAnError) {
+    try {
+        Screen screen(QStringLiteral("dlgNoSuchScreen"));
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("Form dlgNoSuchScreen: the form data is missing."));
+    }
+}
+
+TEST(Screen, ControlLookupNamesWhatIsWrong) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+    try {
+        screen.control<QLineEdit>(QStringLiteral("txtMissing"));
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 730);
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("Control not found: txtMissing on dlgSample."));
+    }
+    try {
+        screen.control<QLineEdit>(QStringLiteral("lblHeader"));
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(
+            error.description(),
+            QStringLiteral("Control lblHeader on dlgSample is a QLabel, not the kind asked for."));
+    }
+}
+
+TEST(Screen, PositionIsInTwips) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+    screen.setLeft(7300);
+    screen.setTop(100);
+    EXPECT_EQ(screen.pos(), QPoint(487, 7));
+    EXPECT_EQ(screen.Left(), 7305); // whole pixels
+    EXPECT_EQ(screen.Top(), 105);
+}
+
+TEST(PictureBox, ClickAndDoubleClickAreRaised) {
+    Screen screen(formFromJson(kSampleForm), nullptr);
+    auto* picture = screen.control<PictureBox>(QStringLiteral("picIcon"));
+    QSignalSpy clicks(picture, &PictureBox::Click);
+    QSignalSpy doubleClicks(picture, &PictureBox::DblClick);
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QTest::mouseDClick(picture, Qt::LeftButton);
+    EXPECT_GE(clicks.count(), 1);
+    EXPECT_EQ(doubleClicks.count(), 1);
+}
+
+TEST(LineControl, RunsAcrossItsRectangle) {
+    LineControl line;
+    line.resize(101, 21);
+    const std::pair<LineControl::Direction, QLine> cases[] = {
+        {LineControl::Direction::Horizontal, QLine(0, 10, 100, 10)},
+        {LineControl::Direction::Vertical, QLine(50, 0, 50, 20)},
+        {LineControl::Direction::Down, QLine(0, 0, 100, 20)},
+        {LineControl::Direction::Up, QLine(0, 20, 100, 0)},
+    };
+    for (const auto& [direction, expected] : cases) {
+        line.setDirection(direction);
+        EXPECT_EQ(line.line(), expected);
+    }
+}
+
+} // namespace
+} // namespace quillmark

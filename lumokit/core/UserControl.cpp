@@ -71,6 +71,7 @@ UserControl::UserControl(QWidget* parent, const QString& windowClass) : QWidget(
     m_surface = newSurface(size(), translateColor(m_BackColor));
     m_hWnd = registerWindow(this, windowClass, &UserControl::ControlWndProc);
     m_hDC = CreateSurfaceDC(&m_surface, [this](const QRect& area) { update(area); });
+    setSurfacePreparer(m_hDC, [this] { resizeSurface(size()); });
     SetBkMode(m_hDC, TRANSPARENT);
     SetTextColor(m_hDC, translateColor(m_ForeColor));
     applyFontToDc();
@@ -81,6 +82,11 @@ UserControl::~UserControl() {
     // no handler of a half-destroyed control.
     unregisterWindow(m_hWnd);
     DeleteDC(m_hDC);
+}
+
+const QImage& UserControl::surface() const {
+    surfaceOf(m_hDC); // brings the surface to the widget's size
+    return m_surface;
 }
 
 void UserControl::setBackColor(OLE_COLOR New_BackColor) {
@@ -94,6 +100,7 @@ void UserControl::setForeColor(OLE_COLOR New_ForeColor) {
 }
 
 void UserControl::Cls() {
+    resizeSurface(size());
     m_surface.fill(toQColor(translateColor(m_BackColor)));
     update();
 }

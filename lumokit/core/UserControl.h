@@ -47,7 +47,7 @@ public:
     // The drawing surface in pixels (the scale of every control is pixels).
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
-    const QImage& surface() const { return m_surface; }
+    const QImage& surface() const;
     bool Enabled() const { return isEnabled(); }
 
     // The colour Cls clears to and the colour text is drawn in.

@@ -15,6 +15,7 @@ namespace lumokit::gdi {
 struct DeviceContext {
     QImage* surface = nullptr;
     std::function<void(const QRect&)> changed;
+    std::function<void()> prepare;
     COLORREF textColor = 0;
     COLORREF bkColor = 0xFFFFFF;
     int bkMode = 2; // OPAQUE

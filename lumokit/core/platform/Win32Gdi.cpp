@@ -152,7 +152,13 @@ namespace gdi {
 DeviceContext* context(HDC hdc) {
     auto& contexts = table().contexts;
     const auto found = contexts.find(hdc);
-    return found == contexts.end() || !found->second.surface ? nullptr : &found->second;
+    if (found == contexts.end() || !found->second.surface) {
+        return nullptr;
+    }
+    if (found->second.prepare) {
+        found->second.prepare();
+    }
+    return &found->second;
 }
 
 bool brushColor(HBRUSH brush, COLORREF* color) {
@@ -199,6 +205,13 @@ HDC CreateSurfaceDC(QImage* surface, std::function<void(const QRect&)> changed) 
 
 BOOL DeleteDC(HDC hdc) {
     return table().contexts.erase(hdc) ? TRUE : FALSE;
+}
+
+void setSurfacePreparer(HDC hdc, std::function<void()> prepare) {
+    const auto found = table().contexts.find(hdc);
+    if (found != table().contexts.end()) {
+        found->second.prepare = std::move(prepare);
+    }
 }
 
 QImage* surfaceOf(HDC hdc) {

@@ -20,6 +20,9 @@ namespace lumokit {
 // each drawing call, changed receives the touched area (e.g. to repaint).
 HDC CreateSurfaceDC(QImage* surface, std::function<void(const QRect&)> changed = {});
 BOOL DeleteDC(HDC hdc);
+// Called before every use of the context, so its owner can bring the
+// surface up to date (a hidden widget is resized without an event).
+void setSurfacePreparer(HDC hdc, std::function<void()> prepare);
 QImage* surfaceOf(HDC hdc);
 // The font text is drawn with unless a font object is selected.
 void setDeviceFont(HDC hdc, const QFont& font);

@@ -1,0 +1,119 @@
+// GradientFillRect: stripe height, colours with ties-to-even rounding,
+// direction, system colours and the zero extent.
+#include "core/GradientFillRect.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cmath>
+
+using namespace lumokit;
+
+namespace {
+
+constexpr COLORREF kFrom = RGB(250, 0, 100);
+constexpr COLORREF kTo = RGB(200, 100, 0);
+
+class Gradient : public ::testing::Test {
+protected:
+    void SetUp() override {
+        image = QImage(8, 600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        hdc = CreateSurfaceDC(&image);
+        objectsBefore = liveGdiObjectCount();
+    }
+    void TearDown() override {
+        EXPECT_EQ(liveGdiObjectCount(), objectsBefore) << "every stripe's brush is deleted";
+        DeleteDC(hdc);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(hdc, x, y); }
+
+    // Stripe j (0 = bottom) has the colour computed after stripe j - 1.
+    static COLORREF expectedStripe(int j, int n, int step) {
+        if (j <= 1) {
+            return kTo;
+        }
+        const auto part = [&](int from, int to) {
+            return static_cast<int>(
+                std::nearbyint(static_cast<double>((j - 1) * step) * (from - to) / n + to));
+        };
+        return RGB(part(GetRValue(kFrom), GetRValue(kTo)), part(GetGValue(kFrom), GetGValue(kTo)),
+                   part(GetBValue(kFrom), GetBValue(kTo)));
+    }
+
+    QImage image;
+    HDC hdc = 0;
+    int objectsBefore = 0;
+};
+
+TEST_F(Gradient, ExtentBelow255UsesOnePixelStripesFromTheBottom) {
+    RECT rect{0, 5, 4, 106};
+    GradientFillRect(hdc, kFrom, kTo, rect, 100, kGradientVertical);
+    EXPECT_EQ(at(0, 105), kTo);
+    EXPECT_EQ(at(3, 104), kTo) << "the two lowest stripes have the end colour";
+    // 0.5 and 1.5 steps of red: ties go to the even number.
+    EXPECT_EQ(at(0, 103), RGB(200, 99, 1));
+    EXPECT_EQ(at(0, 101), RGB(202, 97, 3));
+    EXPECT_EQ(at(0, 5), RGB(250, 1, 99)) << "top stripe: 99 of 100 steps";
+    for (int j = 0; j <= 100; ++j) {
+        ASSERT_EQ(at(1, 105 - j), expectedStripe(j, 100, 1)) << "stripe " << j;
+    }
+    EXPECT_EQ(at(0, 4), 0xFFFFFFu) << "nothing above the rectangle";
+    EXPECT_EQ(at(4, 50), 0xFFFFFFu) << "nothing right of it";
+    EXPECT_EQ(rect.top, rect.bottom) << "the rectangle was used up";
+    EXPECT_EQ(rect.bottom, 5) << "101 stripes up from 106";
+}
+
+TEST_F(Gradient, Extent510UsesTwoPixelStripes) {
+    RECT rect{0, 50, 4, 560};
+    GradientFillRect(hdc, kFrom, kTo, rect, 510, kGradientVertical);
+    for (int j = 0; j < 255; ++j) {
+        const COLORREF wanted = expectedStripe(j, 510, 2);
+        ASSERT_EQ(at(0, 559 - 2 * j), wanted) << "stripe " << j;
+        ASSERT_EQ(at(0, 558 - 2 * j), wanted) << "stripe " << j;
+    }
+    EXPECT_EQ(at(0, 556), kTo);
+    EXPECT_EQ(at(0, 48), expectedStripe(255, 510, 2)) << "the last stripe runs past the top";
+}
+
+TEST_F(Gradient, ZeroExtentPaintsOneStripeInTheEndColour) {
+    RECT rect{0, 10, 4, 20};
+    GradientFillRect(hdc, kFrom, kTo, rect, 0, kGradientVertical);
+    EXPECT_EQ(at(0, 19), kTo);
+    EXPECT_EQ(at(0, 18), 0xFFFFFFu);
+    EXPECT_EQ(rect.top, 19);
+    EXPECT_EQ(rect.bottom, 19);
+}
+
+TEST_F(Gradient, HorizontalStripesRunFromTheRightEdge) {
+    RECT rect{0, 0, 8, 3};
+    GradientFillRect(hdc, kFrom, kTo, rect, 6, kGradientHorizontal);
+    EXPECT_EQ(at(7, 1), kTo);
+    EXPECT_EQ(at(6, 1), kTo);
+    // Stripe 2: 1 of 6 steps: 50/6 = 8.33 -> 208, -100/6 -> 83, 100/6 -> 17.
+    EXPECT_EQ(at(5, 2), RGB(208, 83, 17));
+    EXPECT_EQ(at(1, 0), RGB(242, 17, 83)) << "5 of 6 steps, the seventh stripe";
+    EXPECT_EQ(at(0, 0), 0xFFFFFFu) << "seven stripes cover seven columns";
+    EXPECT_EQ(at(3, 3), 0xFFFFFFu);
+}
+
+TEST_F(Gradient, SystemColoursAreTranslatedFirst) {
+    RECT rect{0, 0, 4, 20};
+    GradientFillRect(hdc, 0x80000018u, 0x80000010u, rect, 17, kGradientVertical);
+    EXPECT_EQ(at(0, 19), 0x808080u);
+    // One of 17 steps from button shadow towards the tooltip colour.
+    EXPECT_EQ(at(0, 17), RGB(135, 135, 134));
+}
+
+TEST_F(Gradient, NegativeExtentPaintsNothing) {
+    RECT rect{0, 0, 4, 20};
+    GradientFillRect(hdc, kFrom, kTo, rect, -300, kGradientVertical);
+    GradientFillRect(hdc, kFrom, kTo, rect, -1, kGradientVertical);
+    EXPECT_EQ(at(0, 19), 0xFFFFFFu);
+    EXPECT_EQ(rect, (RECT{0, 0, 4, 20}));
+}
+
+} // namespace

@@ -1,0 +1,288 @@
+// Pixel results of the graphics layer: fills, frames, edges, focus
+// rectangles, state drawing and colour translation.
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Icons.h"
+#include "core/platform/Win32Rect.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+using namespace lumokit;
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+
+class Surface : public ::testing::Test {
+protected:
+    void SetUp() override {
+        image = QImage(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        hdc = CreateSurfaceDC(&image);
+        objectsBefore = liveGdiObjectCount();
+    }
+    void TearDown() override {
+        DeleteDC(hdc);
+        EXPECT_EQ(liveGdiObjectCount(), objectsBefore) << "a brush or region was not deleted";
+    }
+    COLORREF at(int x, int y) const { return GetPixel(hdc, x, y); }
+    void fill(RECT rect, COLORREF color) {
+        const HBRUSH brush = CreateSolidBrush(color);
+        FillRect(hdc, &rect, brush);
+        DeleteObject(brush);
+    }
+
+    QImage image;
+    HDC hdc = 0;
+    int objectsBefore = 0;
+};
+
+TEST_F(Surface, FillRectCoversLeftTopInclusiveRightBottomExclusive) {
+    fill(RECT{2, 3, 6, 5}, RGB(255, 0, 0));
+    EXPECT_EQ(at(2, 3), RGB(255, 0, 0));
+    EXPECT_EQ(at(5, 4), RGB(255, 0, 0));
+    EXPECT_EQ(at(6, 4), kWhite);
+    EXPECT_EQ(at(5, 5), kWhite);
+    EXPECT_EQ(at(1, 3), kWhite);
+    EXPECT_EQ(at(2, 2), kWhite);
+}
+
+TEST_F(Surface, EmptyAndOffSurfaceFillsPaintNothingOutside) {
+    fill(RECT{10, 10, 10, 20}, 0);
+    fill(RECT{10, 10, 5, 5}, 0);
+    fill(RECT{-50, -50, 1, 1}, RGB(0, 0, 255)); // clipped to the surface
+    EXPECT_EQ(at(10, 10), kWhite);
+    EXPECT_EQ(at(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(at(1, 0), kWhite);
+}
+
+TEST_F(Surface, SystemColourBrushIsIndexPlusOne) {
+    RECT rect{0, 0, 2, 2};
+    FillRect(hdc, &rect, COLOR_BTNSHADOW + 1);
+    EXPECT_EQ(at(1, 1), 0x808080u);
+}
+
+TEST_F(Surface, FrameRectDrawsOnePixelJustInside) {
+    RECT rect{2, 2, 8, 6};
+    const HBRUSH brush = CreateSolidBrush(RGB(0, 128, 0));
+    FrameRect(hdc, &rect, brush);
+    DeleteObject(brush);
+    for (const auto& [x, y] :
+         {std::pair{2, 2}, {7, 2}, {2, 5}, {7, 5}, {4, 2}, {4, 5}, {2, 3}, {7, 4}}) {
+        EXPECT_EQ(at(x, y), RGB(0, 128, 0)) << x << "," << y;
+    }
+    for (const auto& [x, y] : {std::pair{3, 3}, {6, 4}, {8, 2}, {2, 6}, {1, 1}}) {
+        EXPECT_EQ(at(x, y), kWhite) << x << "," << y;
+    }
+}
+
+struct EdgeCase {
+    const char* name;
+    UINT edge;
+    // Expected colours: outer top-left, outer bottom-right, inner top-left,
+    // inner bottom-right (-1 = untouched).
+    int outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight;
+};
+
+class DrawEdgeTable : public Surface, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(DrawEdgeTable, OuterThenInnerWithLowerRightCorners) {
+    const EdgeCase& c = GetParam();
+    RECT rect{2, 2, 12, 10};
+    ASSERT_TRUE(DrawEdge(hdc, &rect, c.edge, BF_RECT));
+    const auto expect = [&](int x, int y, int colorIndex, const char* where) {
+        const COLORREF wanted = colorIndex < 0 ? kWhite : GetSysColor(colorIndex);
+        EXPECT_EQ(at(x, y), wanted) << c.name << " " << where << " at " << x << "," << y;
+    };
+    expect(2, 2, c.outerTopLeft, "outer top-left corner");
+    expect(6, 2, c.outerTopLeft, "outer top");
+    expect(2, 6, c.outerTopLeft, "outer left");
+    expect(11, 2, c.outerBottomRight, "outer top-right corner");
+    expect(2, 9, c.outerBottomRight, "outer bottom-left corner");
+    expect(11, 6, c.outerBottomRight, "outer right");
+    expect(6, 9, c.outerBottomRight, "outer bottom");
+    expect(3, 3, c.innerTopLeft, "inner top-left corner");
+    expect(6, 3, c.innerTopLeft, "inner top");
+    expect(10, 3, c.innerBottomRight, "inner top-right corner");
+    expect(3, 8, c.innerBottomRight, "inner bottom-left corner");
+    expect(10, 8, c.innerBottomRight, "inner bottom-right corner");
+    expect(6, 6, -1, "middle");
+    expect(12, 6, -1, "right of the rectangle");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, DrawEdgeTable,
+    ::testing::Values(
+        EdgeCase{"raised", EDGE_RAISED, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT,
+                 COLOR_BTNSHADOW},
+        EdgeCase{"sunken", EDGE_SUNKEN, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW,
+                 COLOR_3DLIGHT},
+        EdgeCase{"etched", EDGE_ETCHED, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, COLOR_BTNHIGHLIGHT,
+                 COLOR_BTNSHADOW},
+        EdgeCase{"bump", EDGE_BUMP, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_3DDKSHADOW,
+                 COLOR_3DLIGHT},
+        // A single inner edge takes the outer place.
+        EdgeCase{"raised inner", BDR_RAISEDINNER, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, -1, -1},
+        EdgeCase{"sunken outer", BDR_SUNKENOUTER, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, -1, -1}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(Surface, DrawEdgeAdjustShrinksByTheEdgeWidth) {
+    RECT twoPixel{0, 0, 20, 20};
+    DrawEdge(hdc, &twoPixel, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(twoPixel, (RECT{2, 2, 18, 18}));
+    RECT onePixel{0, 0, 20, 20};
+    DrawEdge(hdc, &onePixel, BDR_RAISEDINNER, BF_TOP | BF_LEFT | BF_ADJUST);
+    EXPECT_EQ(onePixel, (RECT{1, 1, 20, 20}));
+}
+
+TEST_F(Surface, DrawEdgeOnlyOnTheGivenSides) {
+    RECT rect{2, 2, 12, 10};
+    DrawEdge(hdc, &rect, BDR_SUNKENOUTER, BF_BOTTOM);
+    EXPECT_EQ(at(6, 9), GetSysColor(COLOR_BTNHIGHLIGHT));
+    fill(RECT{0, 0, 40, 30}, 0);
+    DrawEdge(hdc, &rect, BDR_SUNKENOUTER, BF_TOP | BF_LEFT);
+    EXPECT_EQ(at(6, 2), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(at(11, 6), 0u);
+    EXPECT_EQ(at(6, 9), 0u);
+}
+
+TEST_F(Surface, FocusRectInvertsEveryOtherOutlinePixelAndTwiceRestores) {
+    for (int x = 0; x < 40; ++x) {
+        fill(RECT{x, 0, x + 1, 30}, RGB(x * 6, 100, 255 - x * 5)); // a pattern to restore
+    }
+    const QImage before = image.copy();
+    RECT rect{3, 4, 15, 11};
+    DrawFocusRect(hdc, &rect);
+    const COLORREF original = fromQColor(QColor(before.pixel(4, 4)));
+    EXPECT_EQ(at(3, 6), fromQColor(QColor(before.pixel(3, 6)))) << "odd pixels stay";
+    EXPECT_EQ(at(4, 4), original ^ 0xFFFFFFu) << "even pixels are inverted";
+    EXPECT_EQ(at(8, 8), fromQColor(QColor(before.pixel(8, 8)))) << "inside is untouched";
+    EXPECT_NE(image, before);
+    DrawFocusRect(hdc, &rect);
+    EXPECT_EQ(image, before);
+}
+
+QImage iconImage() {
+    // 4 x 4: opaque red, opaque white, transparent.
+    QImage icon(4, 4, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    icon.setPixel(0, 0, qRgb(255, 0, 0));
+    icon.setPixel(1, 0, qRgb(255, 255, 255));
+    icon.setPixel(2, 1, qRgb(255, 0, 0));
+    icon.setPixel(3, 3, qRgb(0, 0, 0));
+    return icon;
+}
+
+TEST_F(Surface, DrawStateMonoPaintsTheSilhouetteInTheBrushColour) {
+    const Picture icon = Picture::fromImage(iconImage(), Picture::Icon);
+    const HBRUSH brush = CreateSolidBrush(RGB(136, 141, 157));
+    ASSERT_TRUE(DrawStateA(hdc, brush, nullptr, icon, 0, 10, 10, 4, 4, DST_ICON | DSS_MONO));
+    DeleteObject(brush);
+    EXPECT_EQ(at(10, 10), RGB(136, 141, 157));
+    EXPECT_EQ(at(12, 11), RGB(136, 141, 157));
+    EXPECT_EQ(at(13, 13), RGB(136, 141, 157));
+    EXPECT_EQ(at(11, 10), kWhite) << "white parts of the picture are no silhouette";
+    EXPECT_EQ(at(11, 11), kWhite) << "transparent parts";
+}
+
+TEST_F(Surface, DrawStateDisabledEmbossesHighlightUnderShadow) {
+    fill(RECT{0, 0, 40, 30}, RGB(0, 0, 255));
+    const Picture icon = Picture::fromImage(iconImage(), Picture::Icon);
+    DrawStateA(hdc, 0, nullptr, icon, 0, 10, 10, 4, 4, DST_ICON | DSS_DISABLED);
+    EXPECT_EQ(at(10, 10), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(at(11, 11), GetSysColor(COLOR_BTNHIGHLIGHT)) << "(0,0) shifted by one";
+    EXPECT_EQ(at(12, 11), GetSysColor(COLOR_BTNSHADOW)) << "shadow drawn over highlight";
+    EXPECT_EQ(at(13, 12), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(at(14, 14), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(at(11, 10), RGB(0, 0, 255));
+}
+
+TEST_F(Surface, PicturesAreStretchedToTheGivenSize) {
+    const Picture icon = Picture::fromImage(iconImage(), Picture::Icon);
+    DrawStateA(hdc, 0, nullptr, icon, 0, 0, 0, 8, 8, DST_ICON);
+    EXPECT_EQ(at(1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(at(5, 3), RGB(255, 0, 0));
+    EXPECT_EQ(at(7, 7), 0u);
+    EXPECT_EQ(at(4, 5), kWhite);
+    EXPECT_FALSE(DrawStateA(hdc, 0, nullptr, Picture(), 0, 0, 0, 8, 8, DST_ICON));
+    EXPECT_TRUE(DrawIconEx(hdc, 20, 20, icon, 0, 0, 0, 0, DI_NORMAL));
+    EXPECT_EQ(at(20, 20), RGB(255, 0, 0));
+}
+
+TEST_F(Surface, BrushesAndRegionsAreCountedUntilDeleted) {
+    const HBRUSH brush = CreateSolidBrush(0);
+    const HRGN region = CreateRectRgn(8, 9, 2, 3);
+    EXPECT_EQ(liveGdiObjectCount(), objectsBefore + 2);
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(region, &box), SIMPLEREGION);
+    EXPECT_EQ(box, (RECT{2, 3, 8, 9}));
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_FALSE(DeleteObject(brush));
+    EXPECT_TRUE(DeleteObject(region));
+    EXPECT_EQ(GetRgnBox(region, &box), RGN_ERROR);
+    const HRGN empty = CreateRectRgn(1, 1, 1, 5);
+    EXPECT_EQ(GetRgnBox(empty, &box), NULLREGION);
+    DeleteObject(empty);
+}
+
+TEST_F(Surface, DeletedContextRefusesDrawing) {
+    const HDC other = CreateSurfaceDC(&image);
+    DeleteDC(other);
+    RECT rect{0, 0, 5, 5};
+    EXPECT_EQ(FillRect(other, &rect, COLOR_WINDOWTEXT + 1), 0);
+    EXPECT_EQ(at(0, 0), kWhite);
+}
+
+struct ColourCase {
+    OLE_COLOR input;
+    HRESULT result;
+    COLORREF output;
+};
+
+TEST(OleTranslateColor, SystemAndPlainColours) {
+    const ColourCase cases[] = {
+        {0x80000010u, S_OK, 0x808080u}, // button shadow
+        {0x80000018u, S_OK, 0xE1FFFFu}, // tooltip background
+        {0x8000000Fu, S_OK, 0xC8D0D4u}, // button face
+        {0x80000014u, S_OK, 0xFFFFFFu}, // button highlight
+        {0x80000015u, S_OK, 0x404040u}, // 3-D dark shadow
+        {0x00D1D8DBu, S_OK, 0xD1D8DBu},         {0x02123456u, S_OK, 0x123456u},
+        {0x80000100u, E_INVALIDARG, 0xABCDEFu}, // unknown index: output untouched
+        {0x01000005u, E_INVALIDARG, 0xABCDEFu}, {0x40FFFFFFu, E_INVALIDARG, 0xABCDEFu},
+    };
+    for (const ColourCase& c : cases) {
+        COLORREF out = 0xABCDEF;
+        EXPECT_EQ(OleTranslateColor(c.input, 0, &out), c.result) << std::hex << c.input;
+        EXPECT_EQ(out, c.output) << std::hex << c.input;
+    }
+    EXPECT_EQ(translateColor(0x80000100u), 0u);
+    EXPECT_EQ(GetRValue(0x00D1D8DBu), 0xDB);
+    EXPECT_EQ(GetGValue(0x00D1D8DBu), 0xD8);
+    EXPECT_EQ(GetBValue(0x00D1D8DBu), 0xD1);
+}
+
+TEST(Rectangles, IntersectionAndEmptiness) {
+    RECT out{9, 9, 9, 9};
+    const RECT a{0, 0, 10, 10};
+    const RECT b{5, 6, 20, 8};
+    EXPECT_TRUE(IntersectRect(&out, &a, &b));
+    EXPECT_EQ(out, (RECT{5, 6, 10, 8}));
+    const RECT touching{10, 0, 20, 10}; // right edges are exclusive
+    EXPECT_FALSE(IntersectRect(&out, &a, &touching));
+    EXPECT_EQ(out, (RECT{0, 0, 0, 0}));
+    RECT r{};
+    SetRect(&r, 1, 2, 3, 4);
+    EXPECT_EQ(r, (RECT{1, 2, 3, 4}));
+    EXPECT_TRUE(PtInRect(&r, POINT{1, 2}));
+    EXPECT_FALSE(PtInRect(&r, POINT{3, 2}));
+    SetRectEmpty(&r);
+    EXPECT_TRUE(IsRectEmpty(&r));
+}
+
+} // namespace

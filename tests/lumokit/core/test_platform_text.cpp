@@ -1,0 +1,207 @@
+// Text placement of DrawTextA: extents, alignment, clipping, prefixes,
+// line breaking, and the Marlett shapes. Glyph pixels are not compared.
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Text.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+
+using namespace lumokit;
+
+namespace {
+
+class TextSurface : public ::testing::Test {
+protected:
+    void SetUp() override {
+        image = QImage(200, 60, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        image.fill(Qt::white);
+        hdc = CreateSurfaceDC(&image);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(12);
+        setDeviceFont(hdc, font);
+        SetBkMode(hdc, TRANSPARENT);
+    }
+    void TearDown() override { DeleteDC(hdc); }
+
+    // Bounding box of every pixel that is not white.
+    QRect inked() const {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    }
+    int lineHeight() const { return QFontMetrics(mappedFont(currentFont(hdc)), &image).height(); }
+
+    QImage image;
+    HDC hdc = 0;
+};
+
+TEST_F(TextSurface, CalcRectMeasuresWithoutDrawingAndCountsPrefixesOnce) {
+    RECT plain{10, 5, 10, 5};
+    const int height =
+        DrawTextA(hdc, QStringLiteral("Save"), -1, &plain, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(height, lineHeight());
+    EXPECT_EQ(plain.bottom - plain.top, lineHeight());
+    EXPECT_GT(plain.right, plain.left);
+    EXPECT_TRUE(inked().isEmpty());
+
+    RECT prefixed{10, 5, 10, 5};
+    DrawTextA(hdc, QStringLiteral("&Save"), -1, &prefixed, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(prefixed, plain);
+    RECT escaped{0, 0, 0, 0};
+    RECT single{0, 0, 0, 0};
+    DrawTextA(hdc, QStringLiteral("A&&B"), -1, &escaped, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(hdc, QStringLiteral("A&B"), -1, &single, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
+    EXPECT_EQ(escaped.right, single.right);
+    RECT counted{0, 0, 0, 0};
+    RECT first{0, 0, 0, 0};
+    DrawTextA(hdc, QStringLiteral("Save all"), 4, &counted, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(hdc, QStringLiteral("Save"), -1, &first, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(counted.right, first.right);
+}
+
+TEST_F(TextSurface, HorizontalAlignmentPlacesTheText) {
+    const QSize extent = textExtent(hdc, QStringLiteral("Mw"));
+    struct Case {
+        UINT flags;
+        int expectedLeft;
+    };
+    const Case cases[] = {{DT_LEFT, 20},
+                          {DT_RIGHT, 180 - extent.width()},
+                          {DT_CENTER, (20 + 180 - extent.width()) / 2}};
+    for (const Case& c : cases) {
+        image.fill(Qt::white);
+        RECT rect{20, 0, 180, 60};
+        DrawTextA(hdc, QStringLiteral("Mw"), -1, &rect, c.flags | DT_SINGLELINE);
+        const QRect box = inked();
+        ASSERT_FALSE(box.isEmpty()) << c.flags;
+        EXPECT_GE(box.left(), c.expectedLeft) << c.flags;
+        EXPECT_LE(box.left(), c.expectedLeft + 3) << c.flags;
+        EXPECT_LE(box.right(), c.expectedLeft + extent.width()) << c.flags;
+    }
+}
+
+TEST_F(TextSurface, VerticalPlacementAndReturnValue) {
+    RECT rect{0, 10, 200, 50};
+    const int h = lineHeight();
+    EXPECT_EQ(DrawTextA(hdc, QStringLiteral("x"), -1, &rect, DT_SINGLELINE | DT_VCENTER),
+              20 - h / 2 + h);
+    EXPECT_EQ(DrawTextA(hdc, QStringLiteral("x"), -1, &rect, DT_SINGLELINE | DT_BOTTOM), 40);
+    EXPECT_EQ(DrawTextA(hdc, QStringLiteral("x"), -1, &rect, DT_SINGLELINE), h);
+    image.fill(Qt::white);
+    DrawTextA(hdc, QStringLiteral("x"), -1, &rect, DT_SINGLELINE | DT_BOTTOM);
+    EXPECT_LE(inked().bottom(), 49);
+    EXPECT_GE(inked().top(), 50 - h);
+}
+
+TEST_F(TextSurface, TextIsClippedToTheRectangleUnlessNoClip) {
+    RECT rect{10, 10, 30, 20};
+    DrawTextA(hdc, QStringLiteral("WWWWWWWWWW"), -1, &rect, DT_SINGLELINE);
+    EXPECT_TRUE(QRect(10, 10, 20, 10).contains(inked()));
+    image.fill(Qt::white);
+    DrawTextA(hdc, QStringLiteral("WWWWWWWWWW"), -1, &rect, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(inked().right(), 30);
+}
+
+TEST_F(TextSurface, PrefixUnderlinesTheNextCharacterOnly) {
+    RECT rect{0, 0, 200, 60};
+    DrawTextA(hdc, QStringLiteral("AB"), -1, &rect, DT_SINGLELINE);
+    const QImage plain = image.copy();
+    image.fill(Qt::white);
+    DrawTextA(hdc, QStringLiteral("A&B"), -1, &rect, DT_SINGLELINE);
+    const QImage underlined = image.copy();
+    image.fill(Qt::white);
+    DrawTextA(hdc, QStringLiteral("A&B"), -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_NE(image, plain) << "without prefix processing the & is drawn";
+    QRect changed;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (plain.pixel(x, y) != underlined.pixel(x, y)) {
+                changed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const QFontMetrics fm(mappedFont(currentFont(hdc)), &image);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_GE(changed.top(), fm.ascent()) << "only below the baseline";
+    EXPECT_GE(changed.left(), fm.horizontalAdvance(QStringLiteral("A")));
+}
+
+TEST_F(TextSurface, LinesBreakAtLineBreaksAndWords) {
+    const int h = lineHeight();
+    RECT twoLines{0, 0, 200, 60};
+    EXPECT_EQ(DrawTextA(hdc, QStringLiteral("one\r\ntwo"), -1, &twoLines, DT_CALCRECT), 2 * h);
+    RECT single{0, 0, 200, 60};
+    EXPECT_EQ(
+        DrawTextA(hdc, QStringLiteral("one\r\ntwo"), -1, &single, DT_CALCRECT | DT_SINGLELINE), h);
+    const int wordWidth = textExtent(hdc, QStringLiteral("three three")).width();
+    RECT narrow{0, 0, wordWidth, 60};
+    EXPECT_EQ(DrawTextA(hdc, QStringLiteral("three three three"), -1, &narrow,
+                        DT_CALCRECT | DT_WORDBREAK),
+              2 * h);
+    EXPECT_LE(narrow.right, wordWidth);
+}
+
+TEST_F(TextSurface, EndEllipsisShortensLongText) {
+    const int width = textExtent(hdc, QStringLiteral("Some...")).width();
+    RECT rect{0, 0, width, 20};
+    DrawTextA(hdc, QStringLiteral("Something long"), -1, &rect,
+              DT_SINGLELINE | DT_END_ELLIPSIS | DT_CALCRECT);
+    EXPECT_LE(rect.right, width);
+}
+
+TEST_F(TextSurface, MarlettArrowIsAFilledTriangle) {
+    QFont marlett(QStringLiteral("Marlett"));
+    marlett.setPixelSize(13);
+    setDeviceFont(hdc, marlett);
+    SetTextColor(hdc, RGB(0, 0, 0));
+    RECT cell{0, 0, 13, 13};
+    DrawTextA(hdc, QStringLiteral("6"), -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Base 5, depth 3, centred in the 13 x 13 cell.
+    const char* expected[] = {"....#####....", ".....###.....", "......#......"};
+    for (int row = 0; row < 3; ++row) {
+        for (int x = 0; x < 13; ++x) {
+            const bool ink = (image.pixel(x, 5 + row) & 0xFFFFFF) == 0;
+            EXPECT_EQ(ink, expected[row][x] == '#') << "row " << row << " x " << x;
+        }
+    }
+    EXPECT_EQ(inked(), QRect(4, 5, 5, 3));
+}
+
+TEST_F(TextSurface, MarlettSizeGripStaysInTheLowerRightCorner) {
+    QFont marlett(QStringLiteral("Marlett"));
+    marlett.setPixelSize(13);
+    setDeviceFont(hdc, marlett);
+    RECT bar{0, 0, 200, 40};
+    DrawTextA(hdc, QStringLiteral("o"), -1, &bar, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    const QRect box = inked();
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_EQ(box.right(), 199);
+    EXPECT_EQ(box.bottom(), 39);
+    EXPECT_GE(box.left(), 187);
+    EXPECT_GE(box.top(), 27);
+}
+
+TEST(FontMapping, MsSansSerifBecomesTheDesktopSansFont) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    const QFont mapped = mappedFont(font);
+    EXPECT_EQ(mapped.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_TRUE(mapped.bold());
+    EXPECT_DOUBLE_EQ(mapped.pointSizeF(), 8.25);
+    EXPECT_EQ(mappedFont(QFont(QStringLiteral("Courier"))).family(), QStringLiteral("Courier"));
+}
+
+} // namespace

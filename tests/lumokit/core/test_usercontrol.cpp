@@ -1,0 +1,329 @@
+// UserControl: Qt input becomes messages through the procedure chain and
+// ends in the handlers; the surface keeps its drawing; ambient properties,
+// persistence, events and the error trap.
+#include "core/ErrorTrap.h"
+#include "core/LibraryMessages.h"
+#include "core/UserControl.h"
+#include "core/clsSubClass.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Window.h"
+
+#include <lumokit/ComError.h>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumokit;
+
+namespace {
+
+class RecordingControl : public UserControl {
+public:
+    using UserControl::UserControl;
+    QStringList calls;
+
+protected:
+    void record(const QString& call) { calls.append(call); }
+    static QString mouse(const char* name, int button, int shift, float x, float y) {
+        return QStringLiteral("%1(%2,%3,%4,%5)")
+            .arg(QLatin1String(name))
+            .arg(button)
+            .arg(shift)
+            .arg(static_cast<double>(x))
+            .arg(static_cast<double>(y));
+    }
+    void UserControl_InitProperties() override { record(QStringLiteral("InitProperties")); }
+    void UserControl_ReadProperties(const PropertyBag& bag) override {
+        record(QStringLiteral("Read:") + bag.read(QStringLiteral("Caption"), QString()));
+    }
+    void UserControl_WriteProperties(PropertyBag& bag) override {
+        bag.WriteProperty(QStringLiteral("Caption"), QStringLiteral("written"));
+        record(QStringLiteral("Write"));
+    }
+    void UserControl_MouseDown(int b, int s, float x, float y) override {
+        record(mouse("MouseDown", b, s, x, y));
+    }
+    void UserControl_MouseMove(int b, int s, float x, float y) override {
+        record(mouse("MouseMove", b, s, x, y));
+    }
+    void UserControl_MouseUp(int b, int s, float x, float y) override {
+        record(mouse("MouseUp", b, s, x, y));
+    }
+    void UserControl_Click() override { record(QStringLiteral("Click")); }
+    void UserControl_DblClick() override { record(QStringLiteral("DblClick")); }
+    void UserControl_KeyDown(int& k, int& s) override {
+        record(QStringLiteral("KeyDown(%1,%2)").arg(k).arg(s));
+    }
+    void UserControl_KeyPress(int& k) override { record(QStringLiteral("KeyPress(%1)").arg(k)); }
+    void UserControl_KeyUp(int& k, int& s) override {
+        record(QStringLiteral("KeyUp(%1,%2)").arg(k).arg(s));
+    }
+    void UserControl_AccessKeyPress(int k) override {
+        record(QStringLiteral("AccessKeyPress(%1)").arg(k));
+    }
+    void UserControl_GotFocus() override { record(QStringLiteral("GotFocus")); }
+    void UserControl_LostFocus() override { record(QStringLiteral("LostFocus")); }
+    void UserControl_EnterFocus() override { record(QStringLiteral("EnterFocus")); }
+    void UserControl_ExitFocus() override { record(QStringLiteral("ExitFocus")); }
+    void UserControl_Resize() override {
+        record(QStringLiteral("Resize(%1,%2)").arg(ScaleWidth()).arg(ScaleHeight()));
+    }
+    void UserControl_AmbientChanged(const QString& name) override {
+        record(QStringLiteral("AmbientChanged(%1)").arg(name));
+    }
+};
+
+class FakeMessages : public LibraryMessages {
+public:
+    QStringList shown;
+    void showMessage(const QString& text, const QString& title) override {
+        shown.append(title + QStringLiteral(": ") + text);
+    }
+};
+
+class Hosting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<QWidget>();
+        form->resize(200, 100);
+        control = new RecordingControl(form.get());
+        control->setGeometry(10, 10, 80, 30);
+        control->calls.clear();
+    }
+    std::unique_ptr<QWidget> form;
+    RecordingControl* control = nullptr;
+};
+
+TEST_F(Hosting, ClickFollowsAReleaseOverTheControl) {
+    QTest::mouseClick(control, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 6));
+    EXPECT_EQ(control->calls,
+              (QStringList{QStringLiteral("MouseDown(1,1,5,6)"), QStringLiteral("MouseUp(1,1,5,6)"),
+                           QStringLiteral("Click")}));
+}
+
+TEST_F(Hosting, NoClickWhenReleasedOutsideOrWithAnotherButton) {
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(5, 6));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(120, 6));
+    QTest::mouseClick(control, Qt::RightButton, Qt::ControlModifier, QPoint(2, 3));
+    EXPECT_EQ(
+        control->calls,
+        (QStringList{QStringLiteral("MouseDown(1,0,5,6)"), QStringLiteral("MouseUp(1,0,120,6)"),
+                     QStringLiteral("MouseDown(2,2,2,3)"), QStringLiteral("MouseUp(2,2,2,3)")}));
+}
+
+// What the platform delivers for a double click: press, release, double
+// click, release.
+void doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+TEST_F(Hosting, DoubleClickIsNoSecondClickUnlessASubclassTurnsItIntoAPress) {
+    doubleClick(control, QPoint(4, 4));
+    EXPECT_EQ(control->calls,
+              (QStringList{QStringLiteral("MouseDown(1,0,4,4)"), QStringLiteral("MouseUp(1,0,4,4)"),
+                           QStringLiteral("Click"), QStringLiteral("DblClick"),
+                           QStringLiteral("MouseUp(1,0,4,4)")}));
+    EXPECT_EQ(control->calls.count(QStringLiteral("Click")), 1);
+    EXPECT_TRUE(control->calls.contains(QStringLiteral("DblClick")));
+
+    control->calls.clear();
+    clsSubClass subclass;
+    QObject::connect(&subclass, &clsSubClass::NewMessage,
+                     [](HWND, UINT& msg, WPARAM&, LPARAM&, bool&) {
+                         if (msg == WM_LBUTTONDBLCLK) {
+                             msg = WM_LBUTTONDOWN;
+                         }
+                     });
+    ASSERT_TRUE(subclass.SubClassHwnd(control->hWnd(), true));
+    doubleClick(control, QPoint(4, 4));
+    EXPECT_EQ(control->calls.count(QStringLiteral("Click")), 2);
+    EXPECT_FALSE(control->calls.contains(QStringLiteral("DblClick")));
+}
+
+TEST_F(Hosting, SwallowedPressGivesNoMouseDownAndNoClick) {
+    clsSubClass subclass;
+    QObject::connect(
+        &subclass, &clsSubClass::NewMessage,
+        [](HWND, UINT& msg, WPARAM&, LPARAM&, bool& cancel) { cancel = msg == WM_LBUTTONDOWN; });
+    subclass.SubClassHwnd(control->hWnd(), true);
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(control->calls, (QStringList{QStringLiteral("MouseUp(1,0,5,5)")}));
+}
+
+TEST_F(Hosting, MouseMoveCarriesTheHeldButtons) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), control->mapToGlobal(QPointF(7, 8)),
+                     Qt::NoButton, Qt::LeftButton | Qt::RightButton, Qt::AltModifier);
+    QApplication::sendEvent(control, &move);
+    EXPECT_EQ(control->calls, (QStringList{QStringLiteral("MouseMove(3,4,7,8)")}));
+}
+
+TEST_F(Hosting, KeysBecomeKeyDownKeyPressKeyUp) {
+    QTest::keyClick(control, Qt::Key_A);
+    QTest::keyClick(control, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(control->calls,
+              (QStringList{QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"),
+                           QStringLiteral("KeyUp(65,0)"), QStringLiteral("KeyDown(16,1)"),
+                           QStringLiteral("KeyDown(13,1)"), QStringLiteral("KeyPress(13)"),
+                           QStringLiteral("KeyUp(13,1)"), QStringLiteral("KeyUp(16,0)")}));
+}
+
+TEST_F(Hosting, FocusMessagesReachTheFocusHandlers) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    control->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control->hasFocus(); }, 5000));
+    control->calls.clear();
+    control->clearFocus();
+    control->setFocus();
+    control->clearFocus();
+    EXPECT_EQ(control->calls,
+              (QStringList{QStringLiteral("LostFocus"), QStringLiteral("ExitFocus"),
+                           QStringLiteral("EnterFocus"), QStringLiteral("GotFocus"),
+                           QStringLiteral("LostFocus"), QStringLiteral("ExitFocus")}));
+}
+
+TEST_F(Hosting, AccessKeyWithAltReachesTheControl) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    control->setAccessKeys(QStringLiteral("s"));
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(control->calls.contains(QStringLiteral("AccessKeyPress(115)")))
+        << control->calls.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(Hosting, SurfaceKeepsItsDrawingWhenResizedAndIsShownOnPaint) {
+    RECT mark{1, 1, 3, 3};
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(control->hDC(), &mark, red);
+    DeleteObject(red);
+    control->resize(120, 40); // hidden: Qt delivers the resize event on show
+    EXPECT_EQ(GetPixel(control->hDC(), 2, 2), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(control->hDC(), 100, 35), translateColor(control->BackColor()))
+        << "the surface follows the size before any event";
+    EXPECT_EQ(control->surface().size(), QSize(120, 40));
+    EXPECT_TRUE(control->calls.isEmpty());
+    form->show();
+    EXPECT_EQ(control->calls, QStringList{QStringLiteral("Resize(120,40)")});
+    control->resize(130, 40);
+    EXPECT_EQ(control->calls.last(), QStringLiteral("Resize(130,40)"));
+    const QImage shown = control->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(2, 2), QColor(255, 0, 0));
+    control->setBackColor(0x00FF00);
+    EXPECT_EQ(GetPixel(control->hDC(), 2, 2), 0x00FF00u) << "a new back colour clears";
+}
+
+TEST_F(Hosting, ForeColorAndFontReachTheDeviceContext) {
+    control->setForeColor(0x80000010u);
+    EXPECT_EQ(GetTextColor(control->hDC()), 0x808080u);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(10);
+    control->setFont(font);
+    EXPECT_EQ(currentFont(control->hDC()).family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_DOUBLE_EQ(currentFont(control->hDC()).pointSizeF(), 10);
+}
+
+class FakeContainer : public Container {
+public:
+    QStringList changed;
+    bool displayAsDefault = true;
+    bool DisplayAsDefault() const override { return displayAsDefault; }
+    void PropertyChanged(const QString& name) override { changed.append(name); }
+};
+
+TEST_F(Hosting, AmbientPropertiesComeFromTheContainerOrPlainDefaults) {
+    EXPECT_FALSE(control->Ambient().DisplayAsDefault());
+    EXPECT_EQ(control->Ambient().Font().Name, QStringLiteral("MS Sans Serif"));
+    FakeContainer site;
+    control->setContainer(&site);
+    EXPECT_TRUE(control->Ambient().DisplayAsDefault());
+    control->ambientPropertyChanged(QStringLiteral("DisplayAsDefault"));
+    EXPECT_EQ(control->calls.last(), QStringLiteral("AmbientChanged(DisplayAsDefault)"));
+    QSignalSpy spy(control, &UserControl::propertyChanged);
+    control->PropertyChanged(QStringLiteral("Caption"));
+    EXPECT_EQ(site.changed, QStringList{QStringLiteral("Caption")});
+    EXPECT_EQ(spy.count(), 1);
+    control->setContainer(nullptr);
+}
+
+TEST_F(Hosting, PersistenceCallsTheHandlers) {
+    control->InitNew();
+    PropertyBag bag;
+    control->WriteTo(bag);
+    control->ReadFrom(bag);
+    EXPECT_EQ(control->calls,
+              (QStringList{QStringLiteral("InitProperties"), QStringLiteral("Write"),
+                           QStringLiteral("Read:written")}));
+}
+
+TEST_F(Hosting, RaiseEventSignalsAndReturnsWhatTheSinkChanged) {
+    QSignalSpy spy(control, &UserControl::eventRaised);
+    control->setEventSink([](DISPID id, QVariantList& args) {
+        if (id == 10) {
+            args[0] = 0; // a host cancels a key press
+        }
+    });
+    const QVariantList back = control->RaiseEvent(10, {65});
+    EXPECT_EQ(back, QVariantList{0});
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), 10);
+    EXPECT_EQ(spy.at(0).at(1).toList(), QVariantList{65});
+}
+
+TEST_F(Hosting, WindowIsRegisteredForItsLifetime) {
+    const HWND hwnd = control->hWnd();
+    const HDC hdc = control->hDC();
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(widgetOf(hwnd), control);
+    delete control;
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(surfaceOf(hdc), nullptr);
+}
+
+TEST_F(Hosting, MouseLeaveReachesTheSubclassOncePerArming) {
+    clsSubClass subclass;
+    int leaves = 0;
+    QObject::connect(
+        &subclass, &clsSubClass::NewMessage,
+        [&](HWND, UINT& msg, WPARAM&, LPARAM&, bool&) { leaves += msg == WM_MOUSELEAVE ? 1 : 0; });
+    subclass.SubClassHwnd(control->hWnd(), true);
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, control->hWnd(), 0};
+    _TrackMouseEvent(&track);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(control, &leave);
+    QApplication::sendEvent(control, &leave);
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST(ErrorTrapTest, ShowsLabelAndDescriptionThenGoesOn) {
+    FakeMessages messages;
+    LibraryMessages* previous = LibraryMessages::install(&messages);
+    QStringList steps;
+    ErrorTrap trap(QStringLiteral("Error in ERROR_UserControl_MouseMove : "));
+    trap([&] { steps.append(QStringLiteral("one")); });
+    trap([&] {
+        throw ComError(objectError(13652), QStringLiteral("lumokit.WindowProc"),
+                       QStringLiteral("Can't create system timer"));
+    });
+    trap([&] { steps.append(QStringLiteral("three")); });
+    trapError(QStringLiteral("Error in Sub ShowTip"), [] { throw std::runtime_error("boom"); });
+    LibraryMessages::MsgBox(QStringLiteral("About"), QStringLiteral("Title"));
+    LibraryMessages::install(previous);
+    EXPECT_EQ(steps, (QStringList{QStringLiteral("one"), QStringLiteral("three")}));
+    EXPECT_EQ(
+        messages.shown,
+        (QStringList{
+            QStringLiteral(
+                "LumoKit: Error in ERROR_UserControl_MouseMove : Can't create system timer"),
+            QStringLiteral("LumoKit: Error in Sub ShowTipboom"), QStringLiteral("Title: About")}));
+}
+
+} // namespace

@@ -23,6 +23,8 @@ const QLatin1String PersistKey(";Persist Security Info=");
 const QLatin1String JetProvider("Provider=Microsoft.Jet.OLEDB.4.0");
 // How long a statement waits for another program's lock on the file.
 constexpr int BusyTimeoutMs = 3000;
+// Room for the keys and index pages of a large company's lists (16 MB).
+constexpr const char* PageCachePragma = "PRAGMA cache_size = -16384";
 
 } // namespace
 
@@ -130,8 +132,10 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     try {
         Schema::verify(db, path);
-        SqliteStatement foreignKeys(db, QStringLiteral("PRAGMA foreign_keys = ON"));
-        foreignKeys.step();
+        for (const char* pragma : {"PRAGMA foreign_keys = ON", PageCachePragma}) {
+            SqliteStatement statement(db, QString::fromLatin1(pragma));
+            statement.step();
+        }
     } catch (...) {
         sqlite3_close_v2(db);
         throw;

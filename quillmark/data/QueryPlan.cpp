@@ -283,8 +283,13 @@ void QueryPlan::buildKeyset(sqlite3* db, const SelectStatement& select, int resu
         }
         order << u'(' + sql + (term.descending ? QStringLiteral(") DESC") : QStringLiteral(")"));
     }
-    for (const Table& table : m_tables) {
-        order << table.keySql;
+    // Without an order of its own the statement lists rows by key, so that
+    // the order stays the same from one run to the next. Ties of an explicit
+    // order keep the index order; adding the keys there would cost a sort.
+    if (order.isEmpty()) {
+        for (const Table& table : m_tables) {
+            order << table.keySql;
+        }
     }
     m_orderSql = order.join(QStringLiteral(", "));
     m_keyset = true;

@@ -29,10 +29,14 @@ QStringList Schema::companyFileStatements() {
                        "Description TEXT(255) COLLATE NOCASE, "
                        "Debit CURRENCY NOT NULL DEFAULT 0, "
                        "Credit CURRENCY NOT NULL DEFAULT 0)"),
-        QStringLiteral("CREATE INDEX Transactions_CatType_TDate ON Transactions (CatType, TDate)"),
-        QStringLiteral("CREATE INDEX Transactions_TDate ON Transactions (TDate)"),
-        QStringLiteral("CREATE INDEX Transactions_Description ON Transactions (Description)"),
-        QStringLiteral("CREATE INDEX Transactions_CategoryID ON Transactions (CategoryID)"),
+        // The entry lists filter on CatType and sort by date or description;
+        // these indexes carry what those lists read, so that listing and
+        // sorting a large file never has to visit the table rows.
+        QStringLiteral("CREATE INDEX Transactions_CatType_TDate ON Transactions (CatType, TDate, "
+                       "CategoryID, Credit, Debit)"),
+        QStringLiteral("CREATE INDEX Transactions_CatType_Description ON Transactions (CatType, "
+                       "Description, TDate, CategoryID)"),
+        QStringLiteral("CREATE INDEX Transactions_CategoryID ON Transactions (CategoryID, TDate)"),
         QStringLiteral("CREATE INDEX Categories_CatCode ON Categories (CatCode)"),
         QStringLiteral("CREATE TABLE CompanyInfo ("
                        "CompanyID INTEGER PRIMARY KEY, "

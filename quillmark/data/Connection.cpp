@@ -99,8 +99,9 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         d->connectionString = connectionString;
     }
     const qsizetype sourceAt = d->connectionString.indexOf(DataSourceKey, 0, Qt::CaseInsensitive);
-    if (!d->connectionString.left(std::max<qsizetype>(sourceAt, 0))
-             .contains(JetProvider, Qt::CaseInsensitive)) {
+    const QString properties =
+        sourceAt < 0 ? d->connectionString : d->connectionString.left(sourceAt);
+    if (!properties.contains(JetProvider, Qt::CaseInsensitive)) {
         throw RuntimeError(errProvider, QStringLiteral("Provider cannot be found. It may not be "
                                                        "properly installed."));
     }

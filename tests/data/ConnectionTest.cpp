@@ -1,0 +1,157 @@
+// Connections: the connection string, opening only existing data files of
+// ours, the open/closed rules, and Execute with its records-affected count.
+#include "DataTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+
+namespace quillmark::testing {
+namespace {
+
+class Connections : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString companyFile(const QString& relative) {
+        const QString path = dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        DataFile::createCompanyFile(path, false);
+        return path;
+    }
+
+    QString writeFile(const QString& name, const QByteArray& contents) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    Connection connection{QStringLiteral("connSys")};
+};
+
+TEST_F(Connections, ConnectionStringCarriesThePathUnchanged) {
+    struct Case {
+        QString connectionString;
+        QString path;
+    };
+    const Case cases[] = {
+        {DataFile::connectionStringFor(QStringLiteral("/data/vevodir.dat")), "/data/vevodir.dat"},
+        {DataFile::connectionStringFor(QStringLiteral("/my books/a;b.dat")), "/my books/a;b.dat"},
+        {DataFile::connectionStringFor(QStringLiteral("/x/;Persist Security Info=False.dat")),
+         "/x/;Persist Security Info=False.dat"},
+        {QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/no/persist.dat"),
+         "/no/persist.dat"},
+        {QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0"), QString()},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Connection::dataSourceOf(c.connectionString), c.path)
+            << c.connectionString.toStdString();
+    }
+    EXPECT_EQ(DataFile::connectionStringFor(QStringLiteral("/p/vevodir.dat")),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/p/vevodir.dat;Persist Security "
+              "Info=False");
+}
+
+TEST_F(Connections, OpensAPathWithSpacesAndSemicolons) {
+    const QString path = companyFile(QStringLiteral("my books; 2026/the company.dat"));
+    QSignalSpy state(&connection, &Connection::stateChanged);
+    EXPECT_EQ(connection.State(), adStateClosed);
+    connection.setConnectionString(DataFile::connectionStringFor(path));
+    connection.Open(QString(), QString(), QString(), -1);
+    EXPECT_EQ(connection.State(), adStateOpen);
+    EXPECT_EQ(connection.DataSource(), path);
+    EXPECT_EQ(connection.Execute(QStringLiteral("SELECT * FROM Categories"))->RecordCount(), 20);
+    connection.Close();
+    EXPECT_EQ(connection.State(), adStateClosed);
+    // Opening the same company again closes and reopens cleanly.
+    connection.Open();
+    connection.Close();
+    EXPECT_EQ(state.count(), 4);
+}
+
+TEST_F(Connections, RefusesFilesThatAreNotOurDataFiles) {
+    // A copy of a data file under another name is still a data file.
+    const QString copied = dir.filePath(QStringLiteral("copied.dat"));
+    QFile::copy(companyFile(QStringLiteral("base.dat")), copied);
+    // A database of another program: no tables of ours.
+    const QString otherDb = companyFile(QStringLiteral("other.dat"));
+    {
+        Connection c;
+        c.Open(DataFile::connectionStringFor(otherDb));
+        c.Execute(QStringLiteral("DROP TABLE CompanyInfo"));
+        c.Close();
+    }
+    QByteArray damaged;
+    {
+        QFile file(companyFile(QStringLiteral("damaged-source.dat")));
+        file.open(QIODevice::ReadOnly);
+        damaged = file.readAll();
+        damaged.replace(0, 16, QByteArray(16, 'x'));
+    }
+    struct Case {
+        QString path;
+        const char* why;
+    };
+    const Case cases[] = {
+        {dir.filePath(QStringLiteral("missing.dat")), "Could not find file"},
+        {writeFile(QStringLiteral("notes.dat"), "just some text, no database at all\n"),
+         "not a Quillmark data file"},
+        {writeFile(QStringLiteral("empty.dat"), QByteArray()), "not a Quillmark data file"},
+        {otherDb, "not a Quillmark data file"},
+        {writeFile(QStringLiteral("damaged.dat"), damaged), "not a Quillmark data file"},
+        {dir.path(), "folder"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_RUNTIME_ERROR(connection.Open(DataFile::connectionStringFor(c.path)), c.why);
+        EXPECT_EQ(connection.State(), adStateClosed);
+    }
+    // A missing file is never created by trying to open it.
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing.dat"))));
+    connection.Open(DataFile::connectionStringFor(copied));
+    EXPECT_EQ(connection.State(), adStateOpen);
+}
+
+TEST_F(Connections, OpenAndClosedRules) {
+    const QString path = companyFile(QStringLiteral("rules.dat"));
+    EXPECT_RUNTIME_ERROR(connection.Close(), "closed");
+    EXPECT_RUNTIME_ERROR(connection.Execute(QStringLiteral("SELECT * FROM Categories")), "closed");
+    EXPECT_RUNTIME_ERROR(connection.Open(QStringLiteral("Provider=SQLOLEDB;Data Source=") + path),
+                         "Provider");
+    EXPECT_RUNTIME_ERROR(connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;")),
+                         "names no data file");
+    connection.Open(DataFile::connectionStringFor(path));
+    EXPECT_RUNTIME_ERROR(connection.Open(), "already open");
+    EXPECT_RUNTIME_ERROR(connection.setConnectionString(QStringLiteral("x")), "close");
+    EXPECT_EQ(connection.ConnectionString(), DataFile::connectionStringFor(path));
+}
+
+TEST_F(Connections, ExecuteCountsTheRowsItChanged) {
+    connection.Open(DataFile::connectionStringFor(companyFile(QStringLiteral("count.dat"))));
+    long affected = -1;
+    EXPECT_EQ(connection.Execute(QStringLiteral("UPDATE Categories SET CatName = CatName WHERE "
+                                                "CatType = 'exp'"),
+                                 &affected),
+              nullptr);
+    EXPECT_EQ(affected, 15);
+    connection.Execute(QStringLiteral("DELETE * FROM CATEGORIES WHERE CATEGORYID=999"), &affected);
+    EXPECT_EQ(affected, 0);
+    auto rs = connection.Execute(QStringLiteral("SELECT COUNT(*) AS N FROM Categories"), &affected);
+    ASSERT_NE(rs, nullptr);
+    EXPECT_EQ(rs->Fields(QStringLiteral("N")).Value().toInt(), 20);
+}
+
+TEST_F(Connections, RecordSetsSeeChangesMadeThroughTheConnection) {
+    connection.Open(DataFile::connectionStringFor(companyFile(QStringLiteral("fresh.dat"))));
+    Recordset rs;
+    rs.Open(QStringLiteral("Select * from Categories Where CategoryID=1"), &connection);
+    EXPECT_EQ(rs.Fields(QStringLiteral("CatName")).Value().toString(), "Sales");
+    connection.Execute(
+        QStringLiteral("UPDATE Categories SET CatName = 'Turnover' WHERE CategoryID = 1"));
+    EXPECT_EQ(rs.Fields(QStringLiteral("CatName")).Value().toString(), "Turnover");
+}
+
+} // namespace
+} // namespace quillmark::testing

@@ -173,6 +173,13 @@ void Currency::registerMetaType() {
         QMetaType::registerConverter<Currency, double>(&Currency::toDouble);
         QMetaType::registerConverter<Currency, QString>(
             [](const Currency& c) { return c.toString(2); });
+        // So that value<Currency>() also reads numbers computed by a statement.
+        QMetaType::registerConverter<double, Currency>(
+            [](double value) { return Currency::fromDouble(value); });
+        QMetaType::registerConverter<qlonglong, Currency>(
+            [](qlonglong value) { return Currency::fromUnits(value); });
+        QMetaType::registerConverter<int, Currency>(
+            [](int value) { return Currency::fromUnits(value); });
         return true;
     }();
     Q_UNUSED(registered);

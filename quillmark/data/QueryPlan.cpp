@@ -9,6 +9,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace quillmark {
 
 namespace {
@@ -151,32 +153,30 @@ std::shared_ptr<const QueryPlan> QueryPlan::build(sqlite3* db, const QString& so
     plan->m_statementSql = select.sqliteText();
     // Preparing checks tables, fields and syntax before anything else.
     const SqliteStatement prepared(db, plan->m_statementSql);
-    if (select.isKeyable()) {
-        plan->buildKeyset(db, select, prepared.columnCount());
+    const bool rowKeys = plan->readTables(db, select);
+    if (select.isKeyable() && rowKeys) {
+        plan->buildKeyset(select, prepared.columnCount());
     }
     if (!plan->m_keyset) {
-        plan->buildStatic(prepared, plan->m_statementSql);
+        plan->buildStatic(prepared, select);
     }
     return plan;
 }
 
-void QueryPlan::buildKeyset(sqlite3* db, const SelectStatement& select, int resultColumns) {
-    const std::vector<JetToken>& tokens = select.tokens();
-    m_tables.clear();
-    m_tableColumns.clear();
+bool QueryPlan::readTables(sqlite3* db, const SelectStatement& select) {
+    bool allHaveRowKeys = true;
     for (const SelectStatement::Table& ref : select.tables()) {
         auto schema = TableSchema::read(db, ref.name);
-        if (!schema || !schema->hasRowKeys) {
-            return;
+        if (!schema) {
+            allHaveRowKeys = false;
+            continue;
         }
+        allHaveRowKeys = allHaveRowKeys && schema->hasRowKeys;
         Table table;
         table.schema = std::move(*schema);
         table.alias = ref.alias;
         table.keySql = JetSql::quoteName(ref.alias) + QStringLiteral(".rowid");
         m_tables.push_back(std::move(table));
-    }
-    if (m_tables.size() > 32) {
-        return;
     }
     for (size_t t = 0; t < m_tables.size(); ++t) {
         for (const TableSchema::Column& c : m_tables[t].schema.columns) {
@@ -191,7 +191,11 @@ void QueryPlan::buildKeyset(sqlite3* db, const SelectStatement& select, int resu
             m_tableColumns.push_back(column);
         }
     }
+    return allHaveRowKeys && m_tables.size() <= 32;
+}
 
+void QueryPlan::buildKeyset(const SelectStatement& select, int resultColumns) {
+    const std::vector<JetToken>& tokens = select.tokens();
     std::vector<Column> columns;
     std::vector<bool> fromStar;
     int expressionNumber = 1000;
@@ -295,11 +299,15 @@ void QueryPlan::buildKeyset(sqlite3* db, const SelectStatement& select, int resu
     m_keyset = true;
 }
 
-void QueryPlan::buildStatic(const SqliteStatement& prepared, const QString& statementSql) {
+void QueryPlan::buildStatic(const SqliteStatement& prepared, const SelectStatement& select) {
     m_keyset = false;
-    m_tables.clear();
     m_columns.clear();
-    m_statementSql = statementSql;
+    // Computed items (sums of money, ...) are typed from their expression when
+    // the select list maps one to one onto the result.
+    const auto& items = select.items();
+    const bool itemsMatch =
+        static_cast<int>(items.size()) == prepared.columnCount() &&
+        std::none_of(items.begin(), items.end(), [](const auto& item) { return item.star; });
     for (int i = 0; i < prepared.columnCount(); ++i) {
         Column column;
         column.name = prepared.columnName(i);
@@ -307,6 +315,11 @@ void QueryPlan::buildStatic(const SqliteStatement& prepared, const QString& stat
         const QString declared = prepared.columnDeclaredType(i);
         column.type = FieldValue::typeOfDeclaration(declared);
         column.definedSize = FieldValue::sizeOfDeclaration(declared);
+        if (declared.isEmpty() && itemsMatch) {
+            const auto& range = items[static_cast<size_t>(i)].expression;
+            const auto sig = significantIn(select.tokens(), range.begin, range.end);
+            column.type = inferType(select.tokens(), sig, 0, sig.size());
+        }
         m_columns.push_back(column);
     }
 }

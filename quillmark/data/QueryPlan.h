@@ -66,8 +66,10 @@ public:
 
 private:
     QueryPlan() = default;
-    void buildKeyset(sqlite3* db, const SelectStatement& select, int resultColumns);
-    void buildStatic(const SqliteStatement& prepared, const QString& statementSql);
+    // Reads the FROM tables; false when one has no row keys (a view) or is unknown.
+    bool readTables(sqlite3* db, const SelectStatement& select);
+    void buildKeyset(const SelectStatement& select, int resultColumns);
+    void buildStatic(const SqliteStatement& prepared, const SelectStatement& select);
     FieldType inferType(const std::vector<JetToken>& tokens, const std::vector<size_t>& sig,
                         size_t begin, size_t end) const;
     const Column* resolveColumn(const QString& qualifier, const QString& name) const;

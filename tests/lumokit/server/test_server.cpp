@@ -4,6 +4,7 @@
 #include <lumokit/ComControl.h>
 #include <lumokit/ComServer.h>
 #include <lumokit/DispatchClient.h>
+#include <lumokit/Enums.h>
 #include <lumokit/HostLoader.h>
 #include <lumokit/Registry.h>
 #include <lumokit/TypeLibIds.h>
@@ -21,6 +22,9 @@
 #include <memory>
 
 using namespace lumokit;
+
+// The public headers stand alone: this program sees nothing else of the library.
+static_assert(static_cast<int>(CaptionAlign::caLeft) == 2);
 
 namespace {
 

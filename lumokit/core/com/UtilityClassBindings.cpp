@@ -37,7 +37,7 @@ const BindingTable& UtilityClassBindings::subClass() {
     static const MemberBindings<clsSubClass> bindings = [] {
         MemberBindings<clsSubClass> b(defaultInterfaceOf(u"clsSubClass"));
         b.method(u"SubClassHwnd", [](clsSubClass& s, QVariantList& args) {
-            return s.SubClassHwnd(args[0].value<qint32>(), args[1].toBool());
+            return s.SubClassHwnd(args[0].value<HWND>(), args[1].toBool());
         });
         return b;
     }();
@@ -51,10 +51,8 @@ const BindingTable& UtilityClassBindings::timer() {
         b.get(u"Item", [](cTimer& t) { return itemForCaller(t.Item()); })
             .put(u"Item", setItem)
             .putRef(u"Item", setItem)
-            .get(u"Interval", [](cTimer& t) { return static_cast<qint32>(t.Interval()); })
-            .put(u"Interval",
-                 [](cTimer& t, QVariantList& args) { t.setInterval(args[0].value<qint32>()); })
-            .method(u"PulseTimer", [](cTimer& t) { t.PulseTimer(); });
+            .property(u"Interval", &cTimer::Interval, &cTimer::setInterval)
+            .method(u"PulseTimer", &cTimer::PulseTimer);
         return b;
     }();
     return bindings;

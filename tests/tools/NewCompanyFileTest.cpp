@@ -1,0 +1,105 @@
+// The newcompanyfile program: makes company files and never overwrites one.
+#include "quillmark/data/Connection.h"
+#include "quillmark/data/DataFile.h"
+#include "quillmark/data/Recordset.h"
+#include "quillmark/data/RuntimeError.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quillmark {
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString errorOutput;
+};
+
+ProgramRun newCompanyFile(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUILLMARK_BUILD_DIR "/bin/newcompanyfile"), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QByteArray fingerprint(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+long companyRows(const QString& path) {
+    Connection connection;
+    connection.Open(DataFile::connectionStringFor(path));
+    return connection.Execute(QStringLiteral("SELECT * FROM CompanyFilePath"))->RecordCount();
+}
+
+class NewCompanyFileProgram : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QTemporaryDir dir;
+};
+
+TEST_F(NewCompanyFileProgram, CreatesCompanyAndDefaultFiles) {
+    const QString company = dir.filePath(QStringLiteral("my company; 2026.dat"));
+    EXPECT_EQ(newCompanyFile({company}).exitCode, 0);
+    Connection connection;
+    connection.Open(DataFile::connectionStringFor(company));
+    EXPECT_EQ(connection.Execute(QStringLiteral("SELECT * FROM Categories"))->RecordCount(), 20);
+    EXPECT_THROW(connection.Execute(QStringLiteral("SELECT * FROM CompanyFilePath")), RuntimeError);
+
+    const QString defaultFile = dir.filePath(QStringLiteral("vevodir.dat"));
+    EXPECT_EQ(newCompanyFile({QStringLiteral("--default"), defaultFile}).exitCode, 0);
+    EXPECT_EQ(companyRows(defaultFile), 1);
+}
+
+TEST_F(NewCompanyFileProgram, NeverOverwrites) {
+    const QString path = dir.filePath(QStringLiteral("vevodir.dat"));
+    ASSERT_EQ(newCompanyFile({QStringLiteral("--default"), path}).exitCode, 0);
+    {
+        Connection connection;
+        connection.Open(DataFile::connectionStringFor(path));
+        connection.Execute(QStringLiteral("INSERT INTO COMPANYFILEPATH(CompanyName, "
+                                          "CompanyFilePath) Values ('Kept', '/kept.dat')"));
+    }
+    const QByteArray before = fingerprint(path);
+
+    const ProgramRun refused = newCompanyFile({QStringLiteral("--default"), path});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.errorOutput.contains(QLatin1String("already exists")))
+        << refused.errorOutput.toStdString();
+    EXPECT_EQ(newCompanyFile({QStringLiteral("--default"), QStringLiteral("--if-missing"), path})
+                  .exitCode,
+              0);
+    EXPECT_EQ(newCompanyFile({path}).exitCode, 1);
+
+    EXPECT_EQ(fingerprint(path), before);
+    EXPECT_EQ(companyRows(path), 2);
+}
+
+TEST_F(NewCompanyFileProgram, RejectsBadArguments) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{}, 2},
+        {{QStringLiteral("--overwrite"), dir.filePath(QStringLiteral("a.dat"))}, 2},
+        {{dir.filePath(QStringLiteral("a.dat")), dir.filePath(QStringLiteral("b.dat"))}, 2},
+        {{dir.filePath(QStringLiteral("missing/folder/c.dat"))}, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(newCompanyFile(c.arguments).exitCode, c.exitCode)
+            << c.arguments.join(u' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.dat"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.dat"))));
+}
+
+} // namespace
+} // namespace quillmark

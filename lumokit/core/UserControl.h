@@ -37,7 +37,7 @@ class UserControl : public QWidget, public EventSource {
     Q_OBJECT
 public:
     // windowClass names the window class (class styles are per class); the
-    // Qt class name when empty.
+    // derived control's Qt class name when empty.
     explicit UserControl(QWidget* parent = nullptr, const QString& windowClass = {});
     ~UserControl() override;
 

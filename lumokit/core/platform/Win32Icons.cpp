@@ -45,6 +45,9 @@ void paintSilhouette(gdi::DeviceContext& dc, const QImage& image, int x, int y, 
 }
 
 void paintImage(gdi::DeviceContext& dc, const QImage& image, int x, int y) {
+    if (dc.surface->isNull()) {
+        return;
+    }
     QPainter painter(dc.surface);
     painter.drawImage(QPoint(x, y), image);
 }

@@ -338,6 +338,9 @@ int DrawTextA(HDC hdc, const QString& text, int nCount, RECT* lpRect, UINT uForm
             y = box.bottom - textHeight;
         }
     }
+    if (dc->surface->isNull()) {
+        return 0;
+    }
     QPainter painter(dc->surface);
     painter.setFont(measure.font());
     if (!(uFormat & DT_NOCLIP)) {

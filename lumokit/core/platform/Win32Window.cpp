@@ -297,13 +297,19 @@ HANDLE RemovePropA(HWND hwnd, const char* lpString) {
     return value;
 }
 
+static QString className(const WindowRecord& window) {
+    return window.windowClass.isEmpty()
+               ? QString::fromLatin1(window.widget->metaObject()->className())
+               : window.windowClass;
+}
+
 DWORD GetClassLongA(HWND hwnd, int nIndex) {
     const WindowRecord* window = record(hwnd);
     if (!window || nIndex != GCL_STYLE) {
         return 0;
     }
     const auto& styles = table().classStyles;
-    const auto found = styles.find(window->windowClass);
+    const auto found = styles.find(className(*window));
     return found == styles.end() ? 0 : static_cast<DWORD>(found->second);
 }
 
@@ -312,7 +318,7 @@ DWORD SetClassLongA(HWND hwnd, int nIndex, LONG dwNewLong) {
     if (!window || nIndex != GCL_STYLE) {
         return 0;
     }
-    LONG& style = table().classStyles[window->windowClass];
+    LONG& style = table().classStyles[className(*window)];
     const DWORD previous = static_cast<DWORD>(style);
     style = dwNewLong;
     return previous;

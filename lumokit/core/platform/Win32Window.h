@@ -19,7 +19,8 @@ namespace lumokit {
 
 // Gives the widget a window handle whose procedure chain starts (and ends)
 // with baseProc; windows of one windowClass share class styles. Registering
-// a widget twice returns its handle. The handle dies with the widget.
+// a widget twice returns its handle. The handle dies with the widget. An
+// empty windowClass means the widget's own (most derived) Qt class.
 HWND registerWindow(QWidget* widget, const QString& windowClass,
                     WNDPROC baseProc = nullptr /* DefWindowProcA */);
 // Forgets the window: IsWindow is false from now on, messages go nowhere.

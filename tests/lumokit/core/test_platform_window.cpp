@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFrame>
 #include <QWidget>
 
 #include <memory>
@@ -114,6 +115,17 @@ TEST_F(Windows, DropShadowIsAClassStyle) {
     EXPECT_EQ(GetClassLongA(b, GCL_STYLE), 0x20008u);
     EXPECT_EQ(GetClassLongA(c, GCL_STYLE), 0u);
     EXPECT_EQ(SetClassLongA(a, -12, 1), 0u) << "only the class style is kept";
+}
+
+TEST_F(Windows, UnnamedClassesAreTheWidgetsOwnClass) {
+    QFrame frame;
+    QWidget plain;
+    const HWND a = ensureWindowHandle(&frame);
+    const HWND b = ensureWindowHandle(&plain);
+    AddDropShadow(a);
+    EXPECT_EQ(GetClassLongA(a, GCL_STYLE) & CS_DROPSHADOW, static_cast<DWORD>(CS_DROPSHADOW));
+    EXPECT_EQ(GetClassLongA(b, GCL_STYLE) & CS_DROPSHADOW, 0u);
+    SetClassLongA(a, GCL_STYLE, 0);
 }
 
 TEST_F(Windows, MouseLeaveArrivesOncePerArming) {

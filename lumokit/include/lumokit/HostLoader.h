@@ -96,8 +96,7 @@ public:
         }
         if (libraryPath.isEmpty() || !QFileInfo::exists(path)) {
             setMessage(message,
-                       QStringLiteral("The control server %1 was not found; register "
-                                      "it again")
+                       QStringLiteral("The control server %1 was not found")
                            .arg(libraryPath.isEmpty() ? QStringLiteral("(no path)") : path));
             return nullptr;
         }
@@ -150,7 +149,8 @@ private:
     static DllGetClassObjectFn resolveClassObject(const QString& serverPath, Result* result) {
         QString message;
         if (!LoadServer(serverPath, &message)) {
-            *result = failure(CO_E_DLLNOTFOUND, message);
+            *result = failure(CO_E_DLLNOTFOUND,
+                              message + QStringLiteral("; register the control server again"));
             return nullptr;
         }
         void* symbol = ResolveEntryPoint(serverPath, "DllGetClassObject", &message);

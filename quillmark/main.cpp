@@ -1,7 +1,10 @@
+#include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/mdiMain.h"
 #include "quillmark/shell/mdlGlobal.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -9,6 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("%1.%2")
                                             .arg(quillmark::AppVersionMajor())
                                             .arg(quillmark::AppVersionMinor()));
+
+    // The emblem of the client area is also the program's icon.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quillmark::MdiClientArea::emblem())));
 
     quillmark::mdiMain window;
     window.show();

@@ -57,6 +57,9 @@ public:
     void Unload();
     bool isUnloading() const { return m_unloading; }
 
+    // The form's client size, so that the child window frames all of it.
+    QSize sizeHint() const override { return m_form.sizePixels(); }
+
     // Called once after the screen is built and framed, before it is shown.
     virtual void Form_Load() {}
 

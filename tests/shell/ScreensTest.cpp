@@ -55,6 +55,7 @@ TEST_F(ScreensTest, LoadedScreenIsFramedButHiddenUntilShown) {
     EXPECT_FALSE(screen->subWindow()->isVisible());
     Screens::instance().Show(screen);
     EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(screen->size(), QSize(200, 100)) << "the frame shows the whole form";
     EXPECT_EQ(screen->subWindow()->windowTitle(), QStringLiteral("dlgAbout"));
 }
 

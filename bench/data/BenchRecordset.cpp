@@ -9,6 +9,7 @@
 #include "quillmark/data/deQuillmark.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -175,6 +176,19 @@ int main(int argc, char* argv[]) {
         timed("Requery", [&] {
             rs->Requery();
             return QString::number(rs->RecordCount());
+        });
+        timed("save a new entry (table open, AddNew)", [&] {
+            quillmark::Recordset table;
+            table.Open(QStringLiteral("Transactions"), &de.connSys());
+            table.AddNew();
+            table.Fields(QStringLiteral("CategoryID")).setValue(1);
+            table.Fields(QStringLiteral("CatType")).setValue(QStringLiteral("INC"));
+            table.Fields(QStringLiteral("TDate")).setValue(QDateTime::currentDateTime());
+            table.Fields(QStringLiteral("Description")).setValue(QStringLiteral("bench entry"));
+            table.Fields(QStringLiteral("Credit")).setValue(QStringLiteral("12.50"));
+            table.Fields(QStringLiteral("Debit")).setValue(0);
+            table.Update();
+            return table.Fields(QStringLiteral("TransactionID")).Value().toString();
         });
         std::printf("Peak memory (VmHWM): %s\n", qPrintable(peakMemory()));
         deQuillmark::resetInstance();

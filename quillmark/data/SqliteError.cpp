@@ -41,14 +41,17 @@ long numberFor(int primary) {
 
 } // namespace
 
-QString SqliteError::describe(sqlite3* db, int resultCode) {
+QString SqliteError::describe(sqlite3* db, int resultCode, bool deleting) {
     const int extended = db ? sqlite3_extended_errcode(db) : resultCode;
     const QString message = engineMessage(db, resultCode);
     switch (extended) {
     case SQLITE_CONSTRAINT_FOREIGNKEY:
-        return QStringLiteral("The record cannot be deleted or changed because related records "
-                              "depend on it, or a related record it needs does not exist "
-                              "(for instance a category still used by transactions).");
+        return deleting ? QStringLiteral("The record cannot be deleted because other records "
+                                         "still refer to it (for instance a category that "
+                                         "transactions still use).")
+                        : QStringLiteral("The record refers to a related record that does not "
+                                         "exist (for instance a category that is not in the "
+                                         "data file).");
     case SQLITE_CONSTRAINT_NOTNULL:
         return QStringLiteral("The field '%1' cannot be empty.").arg(afterColon(message));
     case SQLITE_CONSTRAINT_UNIQUE:
@@ -98,8 +101,8 @@ QString SqliteError::describe(sqlite3* db, int resultCode) {
     }
 }
 
-void SqliteError::raise(sqlite3* db, int resultCode) {
-    throw RuntimeError(numberFor(resultCode & 0xff), describe(db, resultCode));
+void SqliteError::raise(sqlite3* db, int resultCode, bool deleting) {
+    throw RuntimeError(numberFor(resultCode & 0xff), describe(db, resultCode, deleting));
 }
 
 } // namespace quillmark

@@ -10,8 +10,10 @@ namespace quillmark {
 
 class SqliteError {
 public:
-    [[noreturn]] static void raise(sqlite3* db, int resultCode);
-    static QString describe(sqlite3* db, int resultCode);
+    // deleting: the failed statement was a DELETE (a broken relation then means
+    // other rows still depend on the deleted one).
+    [[noreturn]] static void raise(sqlite3* db, int resultCode, bool deleting = false);
+    static QString describe(sqlite3* db, int resultCode, bool deleting = false);
 };
 
 } // namespace quillmark

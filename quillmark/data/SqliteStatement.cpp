@@ -72,8 +72,10 @@ bool SqliteStatement::step() {
     }
     // The error code of the connection is more precise than the step's.
     const int code = sqlite3_errcode(m_db);
+    const bool deleting =
+        QByteArray(sqlite3_sql(m_statement)).trimmed().left(6).toUpper() == "DELETE";
     sqlite3_reset(m_statement);
-    SqliteError::raise(m_db, code != SQLITE_OK ? code : rc);
+    SqliteError::raise(m_db, code != SQLITE_OK ? code : rc, deleting);
 }
 
 void SqliteStatement::reset() {

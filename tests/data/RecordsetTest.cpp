@@ -204,6 +204,23 @@ TEST_F(Keyset, AddNewInsertsAndStandsOnTheNewRowWithItsKey) {
               QStringList{"INC|1|2026-04-01 18:30|  padded  |250.00|0.00"});
 }
 
+TEST_F(Keyset, SavingAnEntryWithoutAValidCategoryFailsClearly) {
+    struct Case {
+        QVariant category;
+        const char* why;
+    };
+    const Case cases[] = {{QVariant(), "cannot be empty"}, {4242, "does not exist"}};
+    for (const Case& c : cases) {
+        auto rs = open(QStringLiteral("Transactions"));
+        rs->AddNew();
+        rs->Fields(QStringLiteral("CategoryID")).setValue(c.category);
+        rs->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("1"));
+        EXPECT_RUNTIME_ERROR(rs->Update(), c.why);
+        rs->Close();
+    }
+    EXPECT_EQ(open(QStringLiteral("Transactions"))->RecordCount(), 5);
+}
+
 TEST_F(Keyset, AddNewNeedsASingleTableAndAWritableRecordSet) {
     auto joined = expenses();
     EXPECT_RUNTIME_ERROR(joined->AddNew(), "single table");

@@ -212,7 +212,7 @@ TEST_F(Statements, CategoryScreenStatements) {
     // Still used by entries: the file refuses, and says why.
     EXPECT_RUNTIME_ERROR(
         execute(QStringLiteral("DELETE * FROM CATEGORIES WHERE CATEGORYID=") + id(food)),
-        "related records");
+        "transactions still use");
     const int unused = addCategory(901, QStringLiteral("Unused"), QStringLiteral("EXP"));
     EXPECT_EQ(execute(QStringLiteral("DELETE * FROM CATEGORIES WHERE CATEGORYID=") + id(unused)),
               1);

@@ -33,7 +33,12 @@ QWidget* QtDialogs::dialogParent() {
 
 MsgResult QtDialogs::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                             const QString& title) {
-    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, dialogParent());
+    // Line breaks may come as CR LF; texts from the data (names, paths) are
+    // never taken for markup.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(toQtIcon(icon), title, shown, QMessageBox::NoButton, dialogParent());
+    box.setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -7,6 +7,13 @@
 #include "quillmark/shell/QtDialogs.h"
 #include "quillmark/shell/mdlGlobal.h"
 
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -119,6 +126,81 @@ TEST(QtDialogs, FilterBecomesQtFilter) {
     for (const auto& [filter, expected] : cases) {
         EXPECT_EQ(QtDialogs::toQtFilter(filter), expected) << filter.toStdString();
     }
+}
+
+// Runs act on the modal dialog once it is up.
+template <class Dialog, class Act> void whenShown(Act act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no dialog of the expected kind shown";
+            if (QWidget* other = QApplication::activeModalWidget()) {
+                other->close();
+            }
+            return;
+        }
+        act(dialog);
+    });
+}
+
+TEST(QtDialogs, MessageBoxShowsTextIconButtonsAndTitleAndReturnsTheAnswer) {
+    struct Case {
+        MsgButtons buttons;
+        MsgIcon icon;
+        QMessageBox::Icon qtIcon;
+        QMessageBox::StandardButtons qtButtons;
+        QMessageBox::StandardButton press;
+        MsgResult result;
+    };
+    const Case cases[] = {
+        {MsgButtons::OK, MsgIcon::Information, QMessageBox::Information, QMessageBox::Ok,
+         QMessageBox::Ok, MsgResult::OK},
+        {MsgButtons::OK, MsgIcon::Exclamation, QMessageBox::Warning, QMessageBox::Ok,
+         QMessageBox::Ok, MsgResult::OK},
+        {MsgButtons::OK, MsgIcon::None, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok,
+         MsgResult::OK},
+        {MsgButtons::YesNo, MsgIcon::Question, QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MsgResult::Yes},
+        {MsgButtons::YesNo, MsgIcon::Question, QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, MsgResult::No},
+    };
+    QtDialogs dialogs;
+    for (const Case& c : cases) {
+        QString seenText;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            seenText = box->text();
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillmark"));
+            EXPECT_EQ(box->icon(), c.qtIcon);
+            EXPECT_EQ(box->standardButtons(), c.qtButtons);
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            box->button(c.press)->click();
+        });
+        const MsgResult result = dialogs.MsgBox(QStringLiteral("<b>Line one</b>\r\nLine two"),
+                                                c.buttons, c.icon, QStringLiteral("Quillmark"));
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(seenText, QStringLiteral("<b>Line one</b>\nLine two"));
+    }
+}
+
+TEST(QtDialogs, InputBoxReturnsTheTextOrEmptyOnCancel) {
+    QtDialogs dialogs;
+    whenShown<QInputDialog>([](QInputDialog* input) {
+        EXPECT_EQ(input->windowTitle(), QStringLiteral("Company File"));
+        EXPECT_EQ(input->labelText(), QStringLiteral("Enter Company Name for the data file."));
+        EXPECT_EQ(input->textValue(), QStringLiteral("Acme"));
+        input->setTextValue(QStringLiteral("Acme Books"));
+        input->accept();
+    });
+    EXPECT_EQ(dialogs.InputBox(QStringLiteral("Enter Company Name for the data file."),
+                               QStringLiteral("Company File"), QStringLiteral("Acme")),
+              QStringLiteral("Acme Books"));
+
+    whenShown<QInputDialog>([](QInputDialog* input) {
+        input->setTextValue(QStringLiteral("typed, then cancelled"));
+        input->reject();
+    });
+    EXPECT_EQ(dialogs.InputBox(QStringLiteral("Name?"), QStringLiteral("Company File"), QString()),
+              QString());
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 
 #include <dlfcn.h>
 
-#include <functional>
 #include <optional>
 
 namespace lumokit {
@@ -103,7 +102,7 @@ void storeSection(QJsonObject& root, const char* name, const QJsonObject& sectio
     }
 }
 
-void removeEntries(QJsonObject& root) {
+void removeEntries(QJsonObject& root, const QString&) {
     const TypeLibraryInfo& lib = TypeLibrary::instance();
 
     QJsonObject typeLibraries = root.value(key(Registry::TypeLibrariesKey)).toObject();
@@ -159,8 +158,10 @@ bool writeAtomically(const QString& path, const QJsonObject& root, QString* erro
 // Reads, changes and writes back the registry under a lock, so that two
 // processes registering at once do not lose each other's entries. A damaged
 // file is left alone: writing over it would drop other servers' entries.
-HRESULT updateRegistry(const QString& path, HRESULT failure, bool createIfMissing,
-                       const std::function<void(QJsonObject&)>& change, QString* errorMessage) {
+using Change = void (*)(QJsonObject& root, const QString& libraryPath);
+
+HRESULT updateRegistry(const QString& path, HRESULT failure, bool createIfMissing, Change change,
+                       const QString& libraryPath, QString* errorMessage) {
     if (!createIfMissing && !QFileInfo::exists(path)) {
         return S_OK;
     }
@@ -179,7 +180,7 @@ HRESULT updateRegistry(const QString& path, HRESULT failure, bool createIfMissin
     if (!root) {
         return failure;
     }
-    change(*root);
+    change(*root, libraryPath);
     return writeAtomically(path, *root, errorMessage) ? S_OK : failure;
 }
 
@@ -192,13 +193,12 @@ HRESULT Registration::registerServer(const QString& registryPath, const QString&
         return SELFREG_E_CLASS;
     }
     const QString absolute = QFileInfo(libraryPath).absoluteFilePath();
-    return updateRegistry(
-        registryPath, SELFREG_E_CLASS, true,
-        [&absolute](QJsonObject& root) { addEntries(root, absolute); }, errorMessage);
+    return updateRegistry(registryPath, SELFREG_E_CLASS, true, &addEntries, absolute, errorMessage);
 }
 
 HRESULT Registration::unregisterServer(const QString& registryPath, QString* errorMessage) {
-    return updateRegistry(registryPath, SELFREG_E_CLASS, false, &removeEntries, errorMessage);
+    return updateRegistry(registryPath, SELFREG_E_CLASS, false, &removeEntries, QString(),
+                          errorMessage);
 }
 
 QString Registration::libraryPath() {

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -205,6 +206,26 @@ TEST_F(MainWindowTest, OpeningAnOpenScreenAgainMovesItBackWithoutASecondCopy) {
     EXPECT_EQ(first->subWindow()->pos(), QPoint(33, 7));
     EXPECT_EQ(factories.log, QStringList({"load dlgCategories"}));
     EXPECT_EQ(window.clientArea()->subWindowList().size(), 3); // with quick launch, companies
+}
+
+TEST_F(MainWindowTest, ShortcutsOpenScreensButCopyAndCutStayWithTheTextBox) {
+    startUp();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* box = new QLineEdit(Screens::instance().find(ScreenNames::dlgDataPath));
+    box->setText(QStringLiteral("/books/acme.dat"));
+    box->selectAll();
+    box->show();
+    box->setFocus();
+
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(Screens::instance().isLoaded(ScreenNames::dlgCompanyInfo));
+    EXPECT_TRUE(dialogs.calls().empty()) << "Ctrl+X cut the text instead of asking to quit";
+    EXPECT_EQ(box->text(), QString());
+
+    QTest::keyClick(box, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(Screens::instance().isLoaded(ScreenNames::dlgCategories));
 }
 
 TEST_F(MainWindowTest, CloseBoxAnsweredNoLeavesEverythingAsItWas) {

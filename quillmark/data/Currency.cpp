@@ -49,7 +49,8 @@ bool Currency::tryParse(const QString& text, Currency* result) {
     }
     const QString whole = m.captured(2);
     QString fraction = m.captured(3);
-    if (whole.size() > 15) {
+    // Beyond the range of the type (and of a long long once scaled).
+    if (whole.size() > 15 || (!whole.isEmpty() && whole.toLongLong() > MaxMagnitude)) {
         return false;
     }
     // Round away from zero on the fifth decimal, exactly, without a double.
@@ -167,6 +168,11 @@ Currency& Currency::operator-=(Currency other) {
     return *this = *this - other;
 }
 
+QVariant Currency::toVariant() const {
+    registerMetaType();
+    return QVariant::fromValue(*this);
+}
+
 void Currency::registerMetaType() {
     static const bool registered = [] {
         qRegisterMetaType<Currency>("quillmark::Currency");
@@ -184,5 +190,11 @@ void Currency::registerMetaType() {
     }();
     Q_UNUSED(registered);
 }
+
+// Money in a QVariant converts to numbers and text from the start.
+static void registerCurrencyAtStartup() {
+    Currency::registerMetaType();
+}
+Q_CONSTRUCTOR_FUNCTION(registerCurrencyAtStartup)
 
 } // namespace quillmark

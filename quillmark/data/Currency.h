@@ -39,7 +39,7 @@ public:
     double toDouble() const { return static_cast<double>(m_scaled) / Scale; }
     // Fixed decimals (0 to 4), '.' as the point, no grouping: "1234.50".
     QString toString(int decimals = 2) const;
-    QVariant toVariant() const { return QVariant::fromValue(*this); }
+    QVariant toVariant() const;
 
     Currency operator-() const;
     Currency operator+(Currency other) const;

@@ -22,7 +22,10 @@ TEST(Currency, ParsesPlainText) {
     for (const Case& c : accepted) {
         EXPECT_EQ(Currency::fromString(QString::fromLatin1(c.text)).scaled(), c.scaled) << c.text;
     }
-    for (const char* text : {"", "abc", "1,234.50", "12,5", "1e3", "--1", "1.2.3", "."}) {
+    EXPECT_EQ(Currency::fromString(QStringLiteral("922337203685477.5807")).scaled(),
+              std::numeric_limits<qint64>::max());
+    for (const char* text : {"", "abc", "1,234.50", "12,5", "1e3", "--1", "1.2.3", ".",
+                             "922337203685478", "999999999999999.9999"}) {
         Currency ignored;
         EXPECT_FALSE(Currency::tryParse(QString::fromLatin1(text), &ignored)) << text;
         EXPECT_THROW(Currency::fromString(QString::fromLatin1(text)), RuntimeError) << text;

@@ -1,3 +1,4 @@
+#include "quillmark/shell/AllScreens.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/mdiMain.h"
 #include "quillmark/shell/mdlGlobal.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // The emblem of the client area is also the program's icon.
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quillmark::MdiClientArea::emblem())));
 
+    quillmark::registerAllScreens();
     quillmark::mdiMain window;
     window.show();
     window.MDIForm_Load();

@@ -4,6 +4,7 @@
 #include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/LineControl.h"
 #include "quillmark/shell/PictureBox.h"
+#include "quillmark/shell/XPButtonSite.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -166,6 +167,10 @@ QWidget* createCommandButton(const ControlRecord& record, QWidget* parent) {
     return button;
 }
 
+QWidget* createXPButton(const ControlRecord& record, QWidget* parent) {
+    return new XPButtonSite(record, parent);
+}
+
 } // namespace
 
 void registerBuiltInControls(
@@ -182,6 +187,7 @@ void registerBuiltInControls(
     add(QStringLiteral("DatePicker"), createDatePicker);
     add(QStringLiteral("Grid"), createGrid);
     add(QStringLiteral("CommandButton"), createCommandButton);
+    add(QStringLiteral("LumoXPButton"), createXPButton);
 }
 
 } // namespace quillmark

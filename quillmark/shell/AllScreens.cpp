@@ -1,0 +1,13 @@
+#include "quillmark/shell/AllScreens.h"
+
+#include "quillmark/shell/Screens.h"
+
+namespace quillmark {
+
+void registerAllScreens() {
+    [[maybe_unused]] Screens& screens = Screens::instance();
+    // Each screen module adds one line here, e.g.
+    // screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });
+}
+
+} // namespace quillmark

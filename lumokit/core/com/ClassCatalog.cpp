@@ -1,5 +1,6 @@
 #include "core/com/ClassCatalog.h"
 
+#include "button/LumoXPButtonBindings.h"
 #include "core/UserControl.h"
 #include "core/cTimer.h"
 #include "core/clsSubClass.h"
@@ -23,8 +24,7 @@ const CoClassInfo& coclassOf(const GUID& clsid) {
 // UserControl with no members bound (they answer DISP_E_MEMBERNOTFOUND); to
 // bring one in, make its class here and pass its MemberBindings.
 HRESULT createLumoXPButton(const GUID& iid, void** object) {
-    static const BindingTable bindings(*coclassOf(CLSID_LumoXPButton).defaultInterface);
-    return ControlObject<UserControl>::create(coclassOf(CLSID_LumoXPButton), bindings, iid, object);
+    return LumoXPButtonBindings::create(iid, object);
 }
 
 HRESULT createLumoAdvToolbar(const GUID& iid, void** object) {

@@ -152,6 +152,8 @@ TEST(ComSubClass, SubclassedWindowsMessagesArriveAsNewMessage) {
     std::int32_t hwnd = 0;
     ASSERT_EQ(button.as<IControl>()->GetHwnd(&hwnd), S_OK);
     ASSERT_GT(hwnd, 0);
+    // The button subclasses its own window; it lets go of it first.
+    DispatchClient(button).call(QStringLiteral("UnloadSubClass"));
 
     DispatchClient subclass(create<IDispatch>(CLSID_clsSubClass));
     QList<QVariantList> heard;

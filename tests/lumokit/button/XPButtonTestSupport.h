@@ -1,0 +1,99 @@
+#pragma once
+
+// Shared by the XP button tests: a button with a fixed font and size, a
+// message service that records instead of showing, and an event recorder.
+#include "button/LumoXPButton.h"
+#include "core/LibraryMessages.h"
+#include "core/platform/Win32Gdi.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStringList>
+#include <QStyle>
+
+#include <memory>
+
+namespace xptest {
+
+using namespace lumokit;
+
+// Pixel results do not depend on the desktop: a fixed font face and size
+// (the surface is 96 dots per inch and has no device pixel ratio).
+inline QFont fixedFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
+    if (QApplication::style()->name() != QLatin1String("fusion")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+    auto button = std::make_unique<LumoXPButton>();
+    button->setFont(fixedFont());
+    button->resize(w, h);
+    return button;
+}
+
+class RecordingMessages : public LibraryMessages {
+public:
+    RecordingMessages() : m_previous(LibraryMessages::install(this)) {}
+    ~RecordingMessages() override { LibraryMessages::install(m_previous); }
+    void showMessage(const QString& text, const QString& title) override {
+        shown.append(title + QStringLiteral("|") + text);
+    }
+    QStringList shown;
+
+private:
+    LibraryMessages* m_previous;
+};
+
+// Names of the button's events, with their arguments: "MouseDown(1,0,5,6)".
+inline QString eventName(int id) {
+    static const char* const names[] = {
+        "",           "Click",           "DropClick",   "MouseOver",   "MouseDown",
+        "MouseMove",  "MouseOut",        "MouseUp",     "KeyDown",     "KeyUp",
+        "KeyPress",   "OLECompleteDrag", "OLEDragDrop", "OLEDragOver", "OLEGiveFeedback",
+        "OLESetData", "OLEStartDrag"};
+    return id >= 1 && id <= 16 ? QLatin1String(names[id]) : QStringLiteral("?");
+}
+
+inline QString describeEvent(int id, const QVariantList& args) {
+    QStringList parts;
+    for (const QVariant& arg : args) {
+        parts.append(arg.toString());
+    }
+    return args.isEmpty()
+               ? eventName(id)
+               : eventName(id) + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+class EventLog {
+public:
+    explicit EventLog(LumoXPButton* button) {
+        QObject::connect(
+            button, &UserControl::eventRaised, button,
+            [this](int id, const QVariantList& args) { entries.append(describeEvent(id, args)); });
+    }
+    // The entries without the ones a pointer that hovers produces.
+    QStringList withoutMoves() const {
+        QStringList kept;
+        for (const QString& entry : entries) {
+            if (!entry.startsWith(QLatin1String("MouseMove")) &&
+                entry != QLatin1String("MouseOver")) {
+                kept.append(entry);
+            }
+        }
+        return kept;
+    }
+    int count(const QString& name) const {
+        int n = 0;
+        for (const QString& entry : entries) {
+            n += entry == name || entry.startsWith(name + QLatin1Char('(')) ? 1 : 0;
+        }
+        return n;
+    }
+    QStringList entries;
+};
+
+} // namespace xptest

@@ -1,0 +1,333 @@
+// The XP button's reactions to mouse, keys, focus and window messages:
+// the order of its events, the looks it moves through, DropClick in twips,
+// mouse-leave tracking and the error traps of its handlers.
+#include "XPButtonTestSupport.h"
+
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Input.h"
+#include "core/platform/Win32Window.h"
+
+#include <lumokit/ComError.h>
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace lumokit;
+using namespace xptest;
+
+namespace {
+
+class XPButtonInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setInputState(Qt::NoModifier, Qt::NoButton); // no key held from an earlier test
+        form = std::make_unique<QWidget>();
+        form->resize(300, 120);
+        button = new LumoXPButton(form.get());
+        button->setFont(fixedFont());
+        button->setGeometry(20, 30, 100, 24);
+        log = std::make_unique<EventLog>(button);
+    }
+
+    void hover(QPoint at = QPoint(5, 5)) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), button->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(button, &move);
+    }
+    void leave() {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(button, &event);
+    }
+    // What the platform delivers for a double click.
+    void doubleClick(QPoint at = QPoint(5, 5)) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(button, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(button, Qt::LeftButton, {}, at);
+    }
+    void showForm() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    std::unique_ptr<QWidget> form;
+    LumoXPButton* button = nullptr;
+    std::unique_ptr<EventLog> log;
+};
+
+TEST_F(XPButtonInput, ClickRaisesDownUpDropClickClickAndLooksFollow) {
+    hover();
+    EXPECT_EQ(log->entries,
+              (QStringList{QStringLiteral("MouseMove(0,0,5,5)"), QStringLiteral("MouseOver")}));
+    EXPECT_TRUE(button->isOver());
+    EXPECT_EQ(button->paintedLook(), 1);
+
+    log->entries.clear();
+    std::vector<LONG> looks;
+    QObject::connect(button, &LumoXPButton::MouseDown, button,
+                     [&] { looks.push_back(button->paintedLook()); });
+    QObject::connect(button, &LumoXPButton::MouseUp, button, [&] {
+        looks.push_back(button->paintedLook());
+        EXPECT_TRUE(button->isDown());
+    });
+    QObject::connect(button, &LumoXPButton::Click, button, [&] {
+        looks.push_back(button->paintedLook());
+        EXPECT_TRUE(button->Value()) << "Value flips before Click";
+    });
+    QTest::mouseClick(button, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 6));
+    const QStringList events = log->withoutMoves();
+    ASSERT_EQ(events.size(), 4) << events.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(events[0], QStringLiteral("MouseDown(1,1,5,6)"));
+    EXPECT_EQ(events[1], QStringLiteral("MouseUp(1,1,5,6)"));
+    EXPECT_TRUE(events[2].startsWith(QLatin1String("DropClick(")));
+    EXPECT_EQ(events[3], QStringLiteral("Click"));
+    // Down paints look 2 after the event; up repaints look 2 (still over).
+    EXPECT_EQ(looks, (std::vector<LONG>{1, 2, 2}));
+    EXPECT_FALSE(button->isOver());
+    EXPECT_FALSE(button->isDown());
+    EXPECT_EQ(button->paintedLook(), 0) << "after the click, until the next move";
+    hover();
+    EXPECT_EQ(button->paintedLook(), 1);
+}
+
+TEST_F(XPButtonInput, DropClickGivesTheLowerLeftCornerInTwips) {
+    form->move(100, 50);
+    showForm();
+    RECT window{};
+    ASSERT_TRUE(GetWindowRect(button->hWnd(), &window));
+    const QPoint topLeft = button->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(window.left, topLeft.x());
+    EXPECT_EQ(window.bottom, topLeft.y() + 24);
+
+    QSignalSpy spy(button, &LumoXPButton::DropClick);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(50, 10));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_FLOAT_EQ(spy[0][0].toFloat(), static_cast<float>(topLeft.x() * 15));
+    EXPECT_FLOAT_EQ(spy[0][1].toFloat(), static_cast<float>((topLeft.y() + 24) * 15));
+}
+
+TEST_F(XPButtonInput, FastDoubleClickGivesTwoClicks) {
+    doubleClick();
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 2);
+    EXPECT_EQ(log->count(QStringLiteral("MouseDown")), 2) << "the second press is a press";
+    EXPECT_EQ(log->count(QStringLiteral("DropClick")), 2);
+    EXPECT_FALSE(button->Value()) << "flipped twice";
+}
+
+TEST_F(XPButtonInput, RightDoubleClickBecomesARightPress) {
+    QTest::mouseClick(button, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(button, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(log->count(QStringLiteral("MouseDown(2,0,5,5)")), 2);
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 0) << "right clicks are no clicks";
+}
+
+TEST_F(XPButtonInput, WithoutSubclassingADoubleClickStillClicksButIsNoPress) {
+    button->UnloadSubClass();
+    doubleClick();
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 2) << "the double-click handler clicks";
+    EXPECT_EQ(log->count(QStringLiteral("MouseDown")), 1);
+    EXPECT_EQ(log->count(QStringLiteral("DropClick")), 1);
+
+    hover();
+    leave();
+    EXPECT_EQ(log->count(QStringLiteral("MouseOut")), 0) << "no leave notice any more";
+    EXPECT_TRUE(button->isOver());
+}
+
+TEST_F(XPButtonInput, MouseOutOncePerLeaveWithFixedArguments) {
+    hover();
+    leave();
+    leave();
+    EXPECT_EQ(log->withoutMoves(), QStringList{QStringLiteral("MouseOut(1,0,0,0)")});
+    EXPECT_FALSE(button->isOver());
+    EXPECT_EQ(button->paintedLook(), 0);
+
+    hover();
+    hover();
+    leave();
+    EXPECT_EQ(log->count(QStringLiteral("MouseOut")), 2) << "every move arms a new notice";
+    EXPECT_EQ(log->count(QStringLiteral("MouseOver")), 3);
+}
+
+TEST_F(XPButtonInput, MovesWhilePressedAreNoHover) {
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    log->entries.clear();
+    QMouseEvent drag(QEvent::MouseMove, QPointF(8, 8), button->mapToGlobal(QPointF(8, 8)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &drag);
+    EXPECT_EQ(log->entries, QStringList{QStringLiteral("MouseMove(1,0,8,8)")});
+    EXPECT_EQ(button->paintedLook(), 2);
+    EXPECT_FALSE(isTrackingMouseLeave(button->hWnd()));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+TEST_F(XPButtonInput, ReleaseOutsideIsNoClick) {
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 5));
+    EXPECT_EQ(log->count(QStringLiteral("MouseUp")), 1);
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 0);
+    EXPECT_FALSE(button->Value());
+}
+
+TEST_F(XPButtonInput, DisabledButtonClicksOnEnterOnly) {
+    button->setEnabled(false);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(log->entries.isEmpty()) << "a disabled window hears no mouse";
+    // Messages reach the handlers as the window manager would deliver them.
+    SendMessageA(button->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button->hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(log->entries, (QStringList{QStringLiteral("MouseDown(1,0,5,5)"),
+                                         QStringLiteral("MouseUp(1,0,5,5)")}));
+    EXPECT_FALSE(button->Value());
+
+    log->entries.clear();
+    SendMessageA(button->hWnd(), WM_KEYDOWN, VK_SPACE, 1);
+    SendMessageA(button->hWnd(), WM_CHAR, ' ', 1);
+    SendMessageA(button->hWnd(), WM_KEYUP, VK_SPACE, 1);
+    EXPECT_TRUE(log->entries.isEmpty());
+    SendMessageA(button->hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+    SendMessageA(button->hWnd(), WM_KEYUP, VK_RETURN, 1);
+    EXPECT_EQ(log->entries, QStringList{QStringLiteral("Click")}) << "no key events either";
+    SendMessageA(button->hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 1);
+    EXPECT_EQ(button->paintedLook(), 0);
+}
+
+TEST_F(XPButtonInput, KeysOfAnEnabledButton) {
+    struct Case {
+        Qt::Key key;
+        QStringList events;
+        bool clicks;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return,
+         {QStringLiteral("Click"), QStringLiteral("KeyDown(13,0)"), QStringLiteral("KeyPress(13)"),
+          QStringLiteral("KeyUp(13,0)")},
+         true},
+        {Qt::Key_Space,
+         {QStringLiteral("Click"), QStringLiteral("KeyDown(32,0)"), QStringLiteral("KeyPress(32)"),
+          QStringLiteral("KeyUp(32,0)")},
+         true},
+        {Qt::Key_A,
+         {QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"),
+          QStringLiteral("KeyUp(65,0)")},
+         false},
+    };
+    for (const Case& c : cases) {
+        log->entries.clear();
+        std::vector<LONG> looks;
+        QObject listener;
+        QObject::connect(button, &LumoXPButton::KeyDown, &listener,
+                         [&] { looks.push_back(button->paintedLook()); });
+        QObject::connect(button, &LumoXPButton::KeyUp, &listener,
+                         [&] { looks.push_back(button->paintedLook()); });
+        button->DrawControl(0);
+        QTest::keyClick(button, c.key);
+        EXPECT_EQ(log->entries, c.events) << c.key;
+        if (c.clicks) {
+            EXPECT_EQ(looks, (std::vector<LONG>{1, 1})) << "pressed: normal, then over";
+            EXPECT_EQ(button->paintedLook(), 0) << "released";
+        }
+    }
+}
+
+TEST_F(XPButtonInput, ToggleShowsLookFourAtRestAndOverWhileHovered) {
+    button->setChecked(true);
+    hover();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(button->Value());
+    EXPECT_EQ(button->paintedLook(), 4);
+    hover();
+    EXPECT_EQ(button->paintedLook(), 1);
+    leave();
+    EXPECT_EQ(button->paintedLook(), 4) << "leaving paints look 0, which a toggle shows as 4";
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(button->Value());
+    EXPECT_EQ(button->paintedLook(), 0);
+}
+
+TEST_F(XPButtonInput, AccessKeyClicksAndDrawsAsFocused) {
+    showForm();
+    button->setCaption(QStringLiteral("&Save"));
+    EXPECT_EQ(button->AccessKeys(), QStringLiteral("S"));
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 1);
+
+    button->setCaption(QStringLiteral("Close"));
+    EXPECT_TRUE(button->AccessKeys().isEmpty()) << "no hidden shortcut is left behind";
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(log->count(QStringLiteral("Click")), 1);
+}
+
+class FakeContainer : public Container {
+public:
+    bool DisplayAsDefault() const override { return displayAsDefault; }
+    bool displayAsDefault = true;
+};
+
+TEST_F(XPButtonInput, DisplayAsDefaultShowsOnlyOnceTheButtonHadTheFocus) {
+    FakeContainer site;
+    button->setContainer(&site);
+    button->setFocusColor(RGB(11, 22, 33));
+    button->setBorderColor(RGB(1, 2, 3));
+    button->ambientPropertyChanged(QStringLiteral("DisplayAsDefault"));
+    EXPECT_FALSE(button->hasFocusLook()) << "never focused: cleared again by the paint";
+    EXPECT_EQ(GetPixel(button->hDC(), 0, 0), RGB(1, 2, 3));
+
+    showForm();
+    button->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button->hasFocus(); }));
+    EXPECT_EQ(GetPixel(button->hDC(), 0, 0), RGB(11, 22, 33));
+    button->clearFocus();
+    EXPECT_EQ(GetPixel(button->hDC(), 0, 0), RGB(1, 2, 3));
+    button->ambientPropertyChanged(QStringLiteral("DisplayAsDefault"));
+    EXPECT_TRUE(button->hasFocusLook());
+    EXPECT_EQ(GetPixel(button->hDC(), 0, 0), RGB(11, 22, 33));
+    site.displayAsDefault = false;
+    button->ambientPropertyChanged(QStringLiteral("DisplayAsDefault"));
+    EXPECT_EQ(GetPixel(button->hDC(), 0, 0), RGB(1, 2, 3));
+    button->ambientPropertyChanged(QStringLiteral("Font"));
+    button->setContainer(nullptr);
+}
+
+TEST_F(XPButtonInput, ResizeRepaintsAtTheNewSize) {
+    button->setStyle(lumoStyle::lumoXP);
+    button->setBorderColor(RGB(1, 2, 3));
+    button->setFocusColor(RGB(1, 2, 3)); // it may take the focus when shown
+    showForm();
+    button->resize(140, 40);
+    EXPECT_EQ(GetPixel(button->hDC(), 139, 39), RGB(1, 2, 3));
+}
+
+TEST_F(XPButtonInput, ErrorsInHandlersAreReportedAndTheHandlerGoesOn) {
+    RecordingMessages messages;
+    QObject::connect(button, &LumoXPButton::Click, button, [] {
+        throw ComError(E_FAIL, QStringLiteral("host"), QStringLiteral("the host failed"));
+    });
+    hover();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral(
+                                  "LumoKit|Error in ERROR_UserControl_Click : the host failed")});
+    EXPECT_FALSE(button->isOver()) << "the statements after the failing one ran";
+    EXPECT_EQ(button->paintedLook(), 0);
+
+    messages.shown.clear();
+    QObject::connect(button, &LumoXPButton::MouseOut, button,
+                     [] { throw std::runtime_error("out failed"); });
+    hover();
+    leave();
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral(
+                                  "LumoKit|Error in ERROR_UserControl_MouseOut : out failed")});
+}
+
+TEST_F(XPButtonInput, AHostMayDestroyTheButtonInItsClickHandler) {
+    QPointer<LumoXPButton> watch(button);
+    QObject::connect(button, &LumoXPButton::Click, button, [this] { delete button; });
+    SendMessageA(button->hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(watch.isNull());
+}
+
+} // namespace

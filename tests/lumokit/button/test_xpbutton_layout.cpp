@@ -1,0 +1,157 @@
+// The XP button's rules that need no surface: rounding, looks, caption
+// flags, icon positions, shadow counts and the access key of a caption.
+#include "button/XPButtonLayout.h"
+#include "core/platform/Win32Text.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumokit;
+
+namespace {
+
+TEST(XPButtonLayout, HalvesRoundToTheEvenNeighbour) {
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},  {2.5, 2},  {3.5, 4}, {-0.5, 0},
+                                            {-1.5, -2}, {4.49, 4}, {4.51, 5}, {7.0, 7}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(XPButtonLayout::roundHalfEven(value), expected) << value;
+    }
+}
+
+TEST(XPButtonLayout, CaptionFlagsFollowAlignmentAndLineMode) {
+    struct Case {
+        CaptionAlign align;
+        bool multiLine;
+        UINT flags;
+    };
+    const Case cases[] = {
+        {CaptionAlign::caRight, false, DT_RIGHT | DT_VCENTER | DT_SINGLELINE},
+        {CaptionAlign::caCenter, false, DT_CENTER | DT_VCENTER | DT_SINGLELINE},
+        {CaptionAlign::caLeft, false, DT_LEFT | DT_VCENTER | DT_SINGLELINE},
+        {CaptionAlign::caRight, true, DT_RIGHT | DT_VCENTER},
+        {CaptionAlign::caLeft, true, DT_VCENTER},
+        {static_cast<CaptionAlign>(7), false, DT_VCENTER | DT_SINGLELINE},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(XPButtonLayout::captionFlags(c.align, c.multiLine), c.flags)
+            << static_cast<int>(c.align) << " " << c.multiLine;
+    }
+    EXPECT_EQ(DT_VCENTER | DT_SINGLELINE, 36u);
+}
+
+TEST(XPButtonLayout, RefreshChoosesToggleThenHoverThenNormal) {
+    struct Case {
+        bool checked, value, over;
+        LONG look;
+    };
+    const Case cases[] = {{true, true, false, 4}, {true, true, true, 4},    {false, true, true, 2},
+                          {true, false, true, 2}, {false, false, false, 0}, {true, false, false, 0},
+                          {false, true, false, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(XPButtonLayout::refreshLook(c.checked, c.value, c.over), c.look)
+            << c.checked << c.value << c.over;
+    }
+}
+
+TEST(XPButtonLayout, PaintedLookOfEveryRequest) {
+    struct Case {
+        LONG requested;
+        bool toggledOn, enabled;
+        LONG painted;
+    };
+    const Case cases[] = {
+        {0, false, true, 0}, {1, false, true, 1}, {2, false, true, 2}, {3, false, true, 3},
+        {4, false, true, 4}, {9, false, true, 9}, {0, true, true, 4},  {1, true, true, 1},
+        {2, true, true, 4},  {3, true, true, 4},  {9, true, true, 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(XPButtonLayout::paintedLook(c.requested, c.toggledOn, c.toggledOn, c.enabled),
+                  c.painted)
+            << c.requested << " " << c.toggledOn;
+    }
+    for (LONG requested : {0, 1, 2, 3, 4, 9, -1}) {
+        EXPECT_EQ(XPButtonLayout::paintedLook(requested, false, false, false), 0) << requested;
+        EXPECT_EQ(XPButtonLayout::paintedLook(requested, true, true, false), 0) << requested;
+    }
+    EXPECT_FALSE(XPButtonLayout::hasFace(3));
+    EXPECT_FALSE(XPButtonLayout::hasFace(9));
+    EXPECT_TRUE(XPButtonLayout::hasFace(4));
+}
+
+TEST(XPButtonLayout, IconPositionsRoundTiesToEven) {
+    struct Case {
+        XPIconUse use;
+        int h, w, iconH;
+        LONG x, y;
+    };
+    const Case cases[] = {
+        // h 30, 16 x 16: halves are whole.
+        {XPIconUse::Normal, 30, 16, 16, 7, 6},
+        {XPIconUse::Disabled, 30, 16, 16, 7, 7},
+        {XPIconUse::OverSilhouette, 30, 16, 16, 8, 8},
+        {XPIconUse::OverLifted, 30, 16, 16, 6, 6},
+        // h 25: 4.5 -> 4, 3.5 -> 4, 5.5 -> 6.
+        {XPIconUse::Normal, 25, 16, 16, 4, 4},
+        {XPIconUse::Disabled, 25, 16, 16, 4, 4},
+        {XPIconUse::OverSilhouette, 25, 16, 16, 6, 6},
+        {XPIconUse::OverLifted, 25, 16, 16, 4, 4},
+        // Odd icon sizes: 12 - 3.5 = 8.5 -> 8; 12 - 2.5 - 1 = 8.5 -> 8.
+        {XPIconUse::Normal, 24, 7, 5, 8, 8},
+        {XPIconUse::Disabled, 24, 7, 5, 8, 10},
+    };
+    for (const Case& c : cases) {
+        const POINT at = XPButtonLayout::iconPosition(c.use, c.h, c.w, c.iconH);
+        EXPECT_EQ(at.x, c.x) << static_cast<int>(c.use) << " h " << c.h;
+        EXPECT_EQ(at.y, c.y) << static_cast<int>(c.use) << " h " << c.h;
+    }
+}
+
+TEST(XPButtonLayout, RectanglesDependOnTheIconSquare) {
+    EXPECT_EQ(XPButtonLayout::captionRect(100, 30, true), (RECT{32, 2, 98, 28}));
+    EXPECT_EQ(XPButtonLayout::captionRect(100, 30, false), (RECT{2, 2, 98, 28}));
+    EXPECT_EQ(XPButtonLayout::shadowRect(1, 100, 30, true), (RECT{33, 3, 99, 29}));
+    EXPECT_EQ(XPButtonLayout::shadowRect(3, 100, 30, false), (RECT{5, 5, 101, 31}));
+    EXPECT_EQ(XPButtonLayout::innerFrame(100, 30, true), (RECT{1, 1, 29, 29}));
+    EXPECT_EQ(XPButtonLayout::innerFrame(100, 30, false), (RECT{1, 1, 99, 29}));
+    EXPECT_EQ(XPButtonLayout::focusRect(100, 30), (RECT{2, 2, 98, 28}));
+}
+
+TEST(XPButtonLayout, ShadowCopiesStopWhereNothingCouldShow) {
+    EXPECT_EQ(XPButtonLayout::visibleShadowCount(0, 100, 30), 0);
+    EXPECT_EQ(XPButtonLayout::visibleShadowCount(-4, 100, 30), 0);
+    EXPECT_EQ(XPButtonLayout::visibleShadowCount(3, 100, 30), 3);
+    EXPECT_EQ(XPButtonLayout::visibleShadowCount(2147483647, 100, 30), 100);
+    // The last counted copy starts outside the surface.
+    const RECT last = XPButtonLayout::shadowRect(100, 100, 30, false);
+    EXPECT_GE(last.left, 100);
+}
+
+TEST(XPButtonLayout, IconSizesThatCannotBeDrawn) {
+    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(16, 16));
+    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(0, 0));
+    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(4096, 4096));
+    EXPECT_FALSE(XPButtonLayout::isDrawableIconSize(100000, 1));
+    EXPECT_FALSE(XPButtonLayout::isDrawableIconSize(20000, 20000));
+}
+
+TEST(XPButtonLayout, AccessKeyIsTheCharacterAfterTheFirstSinglePrefix) {
+    struct Case {
+        const char* caption;
+        char key; // 0: none
+    };
+    const Case cases[] = {
+        {"&Save", 'S'}, {"Sa&ve", 'v'},   {"&&Print &Copy", 'C'}, {"A&&B", 0},       {"A&&B&&", 0},
+        {"Close", 0},   {"Trailing&", 0}, {"&&&X", 'X'},          {"&&&&Y &Z", 'Z'}, {"", 0},
+        {"&", 0},       {"&&", 0},        {"Tom && &Jerry", 'J'},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QChar> key = XPButtonLayout::accessKeyOf(QLatin1String(c.caption));
+        if (c.key == 0) {
+            EXPECT_FALSE(key.has_value()) << c.caption;
+        } else {
+            ASSERT_TRUE(key.has_value()) << c.caption;
+            EXPECT_EQ(*key, QLatin1Char(c.key)) << c.caption;
+        }
+    }
+}
+
+} // namespace

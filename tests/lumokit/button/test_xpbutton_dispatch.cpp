@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPointer>
@@ -235,6 +236,30 @@ TEST(XPButtonDispatch, OLEDragWithoutDataStartsNoDragButCompletes) {
     ASSERT_EQ(heard.size(), 2);
     EXPECT_TRUE(heard[0].startsWith(QLatin1String("OLEStartDrag 3")));
     EXPECT_EQ(heard[1], QStringLiteral("OLECompleteDrag 0"));
+}
+
+TEST(XPButtonDispatch, OLEDragCarriesTheDataTheHostPutIn) {
+    ComPtr<IDispatch> object = createButton();
+    DispatchClient client(object);
+    LumoXPButton* button = buttonOf(object);
+    int allowed = LumoXPButton::vbDropEffectCopy;
+    QStringList dragged;
+    client.connect([&](DISPID id, QVariantList& args) {
+        if (id == LumoXPButton::OLEStartDragEventId) {
+            DispatchClient data(ComPtr<IDispatch>(args[0].value<IDispatch*>()));
+            data.call(QStringLiteral("SetData"), {QStringLiteral("row 7"), 1});
+            args[1] = allowed;
+        } else if (id == LumoXPButton::OLECompleteDragEventId) {
+            // The drag object lives until the event loop deletes it.
+            const QDrag* drag = button->findChild<QDrag*>();
+            dragged.append(drag ? drag->mimeData()->text() : QStringLiteral("no drag"));
+        }
+    });
+    client.call(QStringLiteral("OLEDrag"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    allowed = LumoXPButton::vbDropEffectNone;
+    client.call(QStringLiteral("OLEDrag"));
+    EXPECT_EQ(dragged, (QStringList{QStringLiteral("row 7"), QStringLiteral("no drag")}));
 }
 
 TEST(XPButtonDataObject, FormatsSetReadAndPromised) {

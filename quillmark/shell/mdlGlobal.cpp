@@ -5,6 +5,7 @@
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/ErrorTrap.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 
 namespace quillmark {
@@ -59,6 +60,17 @@ void OpenDataConnections(const QString& path) {
         de.connReports().setConnectionString(DataFile::connectionStringFor(path));
         if (de.connReports().State() == adStateClosed) {
             de.connReports().Open();
+        }
+    });
+}
+
+void SelectComboByItemData(QComboBox& combo, qint32& value) {
+    trapErrors([&] {
+        for (int index = 0; index < combo.count(); ++index) {
+            if (combo.itemData(index).toInt() == value) {
+                combo.setCurrentIndex(index);
+                return;
+            }
         }
     });
 }

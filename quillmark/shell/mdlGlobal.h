@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QComboBox;
+
 namespace quillmark {
 
 // The program's product name, "Quillmark": the title of every message box.
@@ -20,5 +22,9 @@ QString DefaultDataFilePath();
 // them first. A failure is shown to the user and ends the routine; the steps
 // done before it stay done.
 void OpenDataConnections(const QString& path);
+
+// Selects the first entry of the box whose item data equals value; when none
+// does, the selection stays as it was.
+void SelectComboByItemData(QComboBox& combo, qint32& value);
 
 } // namespace quillmark

@@ -44,8 +44,8 @@ QString DefaultDataFilePath() {
     return ProgramFolder() + QStringLiteral("/vevodir.dat");
 }
 
-void OpenDataConnections(const QString& path) {
-    trapErrors([&] {
+bool OpenDataConnections(const QString& path) {
+    return trapErrors([&] {
         deQuillmark& de = deQuillmark::instance();
         if (de.connSys().State() != adStateClosed) {
             de.connSys().Close();

@@ -20,8 +20,9 @@ QString DefaultDataFilePath();
 
 // Points connSys and connReports at the data file and opens them, closing
 // them first. A failure is shown to the user and ends the routine; the steps
-// done before it stay done.
-void OpenDataConnections(const QString& path);
+// done before it stay done. Returns false after such a failure, so that a
+// caller can fall back to other books instead of working on closed ones.
+bool OpenDataConnections(const QString& path);
 
 // Selects the first entry of the box whose item data equals value; when none
 // does, the selection stays as it was.

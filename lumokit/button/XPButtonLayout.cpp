@@ -60,18 +60,6 @@ LONG XPButtonLayout::paintedLook(LONG requested, bool checked, bool value, bool 
     return look;
 }
 
-bool XPButtonLayout::hasFace(LONG look) {
-    switch (static_cast<XPLook>(look)) {
-    case XPLook::Normal:
-    case XPLook::Over:
-    case XPLook::Down:
-    case XPLook::CheckedOn:
-        return true;
-    default:
-        return false;
-    }
-}
-
 POINT XPButtonLayout::iconPosition(XPIconUse use, int h, int iconWidth, int iconHeight) {
     const double x = h / 2.0 - iconWidth / 2.0;
     const double y = h / 2.0 - iconHeight / 2.0;

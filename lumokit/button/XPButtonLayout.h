@@ -35,7 +35,6 @@ public:
     // shows look 4 except while the mouse is over it, and a disabled button
     // always shows look 0.
     static LONG paintedLook(LONG requested, bool checked, bool value, bool enabled);
-    static bool hasFace(LONG look);
 
     // Top-left corner of a W x H icon in the icon square of height h.
     static POINT iconPosition(XPIconUse use, int h, int iconWidth, int iconHeight);

@@ -1,7 +1,6 @@
-// The XP button's rules that need no surface: rounding, looks, caption
-// flags, icon positions, shadow counts and the access key of a caption.
+// The XP button's rules that need no surface: rounding, looks, icon
+// positions, shadow counts and the access key of a caption.
 #include "button/XPButtonLayout.h"
-#include "core/platform/Win32Text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +14,6 @@ TEST(XPButtonLayout, HalvesRoundToTheEvenNeighbour) {
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(XPButtonLayout::roundHalfEven(value), expected) << value;
     }
-}
-
-TEST(XPButtonLayout, CaptionFlagsFollowAlignmentAndLineMode) {
-    struct Case {
-        CaptionAlign align;
-        bool multiLine;
-        UINT flags;
-    };
-    const Case cases[] = {
-        {CaptionAlign::caRight, false, DT_RIGHT | DT_VCENTER | DT_SINGLELINE},
-        {CaptionAlign::caCenter, false, DT_CENTER | DT_VCENTER | DT_SINGLELINE},
-        {CaptionAlign::caLeft, false, DT_LEFT | DT_VCENTER | DT_SINGLELINE},
-        {CaptionAlign::caRight, true, DT_RIGHT | DT_VCENTER},
-        {CaptionAlign::caLeft, true, DT_VCENTER},
-        {static_cast<CaptionAlign>(7), false, DT_VCENTER | DT_SINGLELINE},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(XPButtonLayout::captionFlags(c.align, c.multiLine), c.flags)
-            << static_cast<int>(c.align) << " " << c.multiLine;
-    }
-    EXPECT_EQ(DT_VCENTER | DT_SINGLELINE, 36u);
 }
 
 TEST(XPButtonLayout, RefreshChoosesToggleThenHoverThenNormal) {
@@ -72,9 +50,6 @@ TEST(XPButtonLayout, PaintedLookOfEveryRequest) {
         EXPECT_EQ(XPButtonLayout::paintedLook(requested, false, false, false), 0) << requested;
         EXPECT_EQ(XPButtonLayout::paintedLook(requested, true, true, false), 0) << requested;
     }
-    EXPECT_FALSE(XPButtonLayout::hasFace(3));
-    EXPECT_FALSE(XPButtonLayout::hasFace(9));
-    EXPECT_TRUE(XPButtonLayout::hasFace(4));
 }
 
 TEST(XPButtonLayout, IconPositionsRoundTiesToEven) {
@@ -84,12 +59,7 @@ TEST(XPButtonLayout, IconPositionsRoundTiesToEven) {
         LONG x, y;
     };
     const Case cases[] = {
-        // h 30, 16 x 16: halves are whole.
-        {XPIconUse::Normal, 30, 16, 16, 7, 6},
-        {XPIconUse::Disabled, 30, 16, 16, 7, 7},
-        {XPIconUse::OverSilhouette, 30, 16, 16, 8, 8},
-        {XPIconUse::OverLifted, 30, 16, 16, 6, 6},
-        // h 25: 4.5 -> 4, 3.5 -> 4, 5.5 -> 6.
+        // h 25, 16 x 16: 4.5 -> 4, 3.5 -> 4, 5.5 -> 6.
         {XPIconUse::Normal, 25, 16, 16, 4, 4},
         {XPIconUse::Disabled, 25, 16, 16, 4, 4},
         {XPIconUse::OverSilhouette, 25, 16, 16, 6, 6},
@@ -105,16 +75,6 @@ TEST(XPButtonLayout, IconPositionsRoundTiesToEven) {
     }
 }
 
-TEST(XPButtonLayout, RectanglesDependOnTheIconSquare) {
-    EXPECT_EQ(XPButtonLayout::captionRect(100, 30, true), (RECT{32, 2, 98, 28}));
-    EXPECT_EQ(XPButtonLayout::captionRect(100, 30, false), (RECT{2, 2, 98, 28}));
-    EXPECT_EQ(XPButtonLayout::shadowRect(1, 100, 30, true), (RECT{33, 3, 99, 29}));
-    EXPECT_EQ(XPButtonLayout::shadowRect(3, 100, 30, false), (RECT{5, 5, 101, 31}));
-    EXPECT_EQ(XPButtonLayout::innerFrame(100, 30, true), (RECT{1, 1, 29, 29}));
-    EXPECT_EQ(XPButtonLayout::innerFrame(100, 30, false), (RECT{1, 1, 99, 29}));
-    EXPECT_EQ(XPButtonLayout::focusRect(100, 30), (RECT{2, 2, 98, 28}));
-}
-
 TEST(XPButtonLayout, ShadowCopiesStopWhereNothingCouldShow) {
     EXPECT_EQ(XPButtonLayout::visibleShadowCount(0, 100, 30), 0);
     EXPECT_EQ(XPButtonLayout::visibleShadowCount(-4, 100, 30), 0);
@@ -123,14 +83,6 @@ TEST(XPButtonLayout, ShadowCopiesStopWhereNothingCouldShow) {
     // The last counted copy starts outside the surface.
     const RECT last = XPButtonLayout::shadowRect(100, 100, 30, false);
     EXPECT_GE(last.left, 100);
-}
-
-TEST(XPButtonLayout, IconSizesThatCannotBeDrawn) {
-    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(16, 16));
-    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(0, 0));
-    EXPECT_TRUE(XPButtonLayout::isDrawableIconSize(4096, 4096));
-    EXPECT_FALSE(XPButtonLayout::isDrawableIconSize(100000, 1));
-    EXPECT_FALSE(XPButtonLayout::isDrawableIconSize(20000, 20000));
 }
 
 TEST(XPButtonLayout, AccessKeyIsTheCharacterAfterTheFirstSinglePrefix) {

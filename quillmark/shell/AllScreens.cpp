@@ -3,6 +3,9 @@
 #include "quillmark/books/dlgCategories.h"
 #include "quillmark/books/dlgCompanyInfo.h"
 #include "quillmark/shell/Screens.h"
+#include "quillmark/shell/dlgAbout.h"
+#include "quillmark/shell/dlgDataPath.h"
+#include "quillmark/shell/dlgQuickLaunch.h"
 
 namespace quillmark {
 
@@ -10,6 +13,9 @@ void registerAllScreens() {
     [[maybe_unused]] Screens& screens = Screens::instance();
     // Each screen module adds one line here, e.g.
     // screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });
+    screens.registerScreen(QStringLiteral("dlgDataPath"), [] { return new dlgDataPath; });
+    screens.registerScreen(QStringLiteral("dlgQuickLaunch"), [] { return new dlgQuickLaunch; });
+    screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });
     screens.registerScreen(QStringLiteral("dlgCategories"), [] { return new dlgCategories; });
     screens.registerScreen(QStringLiteral("dlgCompanyInfo"), [] { return new dlgCompanyInfo; });
 }

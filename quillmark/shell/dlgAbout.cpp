@@ -32,6 +32,9 @@ dlgAbout::dlgAbout(QWidget* parent)
     picIcon->setPixmap(QPixmap::fromImage(MdiClientArea::emblem().scaled(
         picIcon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     picIcon->setAlignment(Qt::AlignCenter);
+    // The address block fits its box; like the classic text box it has no scroll bars.
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->viewport()->installEventFilter(this);
     connect(picIcon, &PictureBox::Click, this, &dlgAbout::picIcon_Click);
     connect(cmdClose, &XPButtonSite::Click, this, &dlgAbout::cmdClose_Click);

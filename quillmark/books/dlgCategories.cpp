@@ -137,11 +137,6 @@ Recordset& dlgCategories::categories() const {
     return deQuillmark::instance().rscmdCategories();
 }
 
-bool dlgCategories::buttonEnabled(XPButtonSite* button) const {
-    // The button answers Enter even while disabled; a disabled button must not act.
-    return button->Enabled();
-}
-
 void dlgCategories::SetEditMode(bool editing) {
     cmdNew->setEnabled(!editing);
     cmdEdit->setEnabled(!editing);
@@ -169,9 +164,6 @@ void dlgCategories::selectType(const QString& shownType) {
 }
 
 void dlgCategories::cmdNew_Click() {
-    if (!buttonEnabled(cmdNew)) {
-        return;
-    }
     trapErrors([this] {
         m_isNew = true;
         clearEntry();
@@ -181,7 +173,7 @@ void dlgCategories::cmdNew_Click() {
 }
 
 void dlgCategories::cmdEdit_Click() {
-    if (!buttonEnabled(cmdEdit)) {
+    if (!cmdEdit->Enabled()) {
         return;
     }
     trapErrors([this] {
@@ -221,9 +213,6 @@ void dlgCategories::gridCat_DblClick() {
 }
 
 void dlgCategories::cmdSave_Click() {
-    if (!buttonEnabled(cmdSave)) {
-        return;
-    }
     trapErrors([this] {
         if (entryPassesChecks()) {
             writeCategory();
@@ -322,9 +311,6 @@ void dlgCategories::categoryVanished() {
 }
 
 void dlgCategories::cmdDelete_Click() {
-    if (!buttonEnabled(cmdDelete)) {
-        return;
-    }
     trapErrors([this] {
         // A category being entered is not in the data file yet; the key left
         // from an earlier edit names some other category, so drop the entry.
@@ -360,9 +346,6 @@ void dlgCategories::deleteCategory() {
 }
 
 void dlgCategories::cmdCancel_Click() {
-    if (!buttonEnabled(cmdCancel)) {
-        return;
-    }
     trapErrors([this] {
         m_isNew = false;
         clearEntry();
@@ -372,9 +355,6 @@ void dlgCategories::cmdCancel_Click() {
 }
 
 void dlgCategories::cmdClose_Click() {
-    if (!buttonEnabled(cmdClose)) {
-        return;
-    }
     trapErrors([this] { Unload(); });
 }
 

@@ -56,7 +56,6 @@ private:
     void deleteCategory();
     void clearEntry();
     void selectType(const QString& shownType);
-    bool buttonEnabled(XPButtonSite* button) const;
     Recordset& categories() const;
 
     DataGrid* gridCat;

@@ -70,9 +70,6 @@ void dlgCompanyInfo::showDetails(Recordset& companyInfo) {
 }
 
 void dlgCompanyInfo::cmdSave_Click() {
-    if (!cmdSave->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         if (writeDetails()) {
             Unload();
@@ -111,9 +108,6 @@ void dlgCompanyInfo::noDetailsRecord() {
 }
 
 void dlgCompanyInfo::cmdClose_Click() {
-    if (!cmdClose->Enabled()) {
-        return;
-    }
     trapErrors([this] { Unload(); });
 }
 

@@ -12,7 +12,6 @@
 #include "quillmark/shell/mdlGlobal.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QHeaderView>
 #include <QTest>
 
@@ -27,17 +26,44 @@ void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QString shownText(const QVariant& value) {
+    if (value.isNull()) {
+        return QStringLiteral("<null>");
+    }
+    if (value.metaType().id() == QMetaType::Bool) {
+        return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    return value.toString();
+}
+
+QString rowShown(const DataGrid* grid, int row) {
+    QStringList cells;
+    const QAbstractItemModel* model = grid->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (!grid->isColumnHidden(column)) {
+            cells << model->data(model->index(row, column)).toString();
+        }
+    }
+    return cells.join(QLatin1Char('|'));
+}
+
+QPoint cellCentre(DataGrid* grid, int row) {
+    const QModelIndex index = grid->model()->index(row, 3);
+    grid->scrollTo(index);
+    return grid->visualRect(index).center();
+}
+
 } // namespace
 
 void CompanyFileTest::SetUp() {
     ASSERT_TRUE(dir.isValid());
     deQuillmark::resetInstance();
     setProgramFolder(dir.path());
-    path = dir.filePath(QStringLiteral("books.dat"));
+    const QString path = dir.filePath(QStringLiteral("books.dat"));
     DataFile::createCompanyFile(path, false);
     dialogs = std::make_unique<FakeDialogs>();
     OpenDataConnections(path);
-    ASSERT_EQ(connSys().State(), adStateOpen) << lines(dialogs->dump());
+    ASSERT_EQ(connSys().State(), adStateOpen) << messages();
     Screens::instance().registerScreen(kScreenNames[0], [] { return new dlgCategories; });
     Screens::instance().registerScreen(kScreenNames[1], [] { return new dlgCompanyInfo; });
 }
@@ -58,7 +84,7 @@ Connection& CompanyFileTest::connSys() {
     return deQuillmark::instance().connSys();
 }
 
-Screen* CompanyFileTest::openScreenNamed(const QString& name) {
+Screen* CompanyFileTest::openScreen(const QString& name) {
     Screen* screen = Screens::instance().OpenScreen(name, 500, 100);
     if (screen) {
         screen->activateWindow();
@@ -72,97 +98,40 @@ bool CompanyFileTest::isOpen(const QString& name) const {
     return Screens::instance().isLoaded(name);
 }
 
-long CompanyFileTest::execute(const QString& statement) {
-    long affected = 0;
-    connSys().Execute(statement, &affected);
-    return affected;
+void CompanyFileTest::execute(const QString& statement) {
+    connSys().Execute(statement);
 }
 
-void clickButton(const Screen* screen, const QString& name) {
-    auto* site = screen->control<XPButtonSite>(name);
-    QTest::mouseClick(site->buttonWidget(), Qt::LeftButton);
-}
-
-bool buttonEnabled(const Screen* screen, const QString& name) {
-    return screen->control<XPButtonSite>(name)->Enabled();
-}
-
-QString enabledButtons(const Screen* screen, const QStringList& names) {
-    QStringList enabled;
-    for (const QString& name : names) {
-        if (buttonEnabled(screen, name)) {
-            enabled << name.mid(3);
-        }
-    }
-    return enabled.join(QLatin1Char(' '));
-}
-
-QStringList storedCategories(Connection& connection) {
+QStringList CompanyFileTest::query(const QString& select) {
     QStringList rows;
-    const std::unique_ptr<Recordset> rs = connection.Execute(
-        QStringLiteral("SELECT CatCode, CatName, CatType, Fixed FROM Categories ORDER BY CatCode"));
+    const std::unique_ptr<Recordset> rs = connSys().Execute(select);
     for (; !rs->EOF(); rs->MoveNext()) {
-        rows << QStringLiteral("%1|%2|%3|%4")
-                    .arg(rs->Fields(0).Value().toString(), rs->Fields(1).Value().toString(),
-                         rs->Fields(2).Value().toString(),
-                         rs->Fields(3).Value().toBool() ? QStringLiteral("1")
-                                                        : QStringLiteral("0"));
+        QStringList fields;
+        for (int i = 0; i < rs->fieldCount(); ++i) {
+            fields << shownText(rs->Fields(i).Value());
+        }
+        rows << fields.join(QLatin1Char('|'));
     }
     return rows;
 }
 
-std::string storedCategory(Connection& connection, int code) {
-    const QString prefix = QString::number(code) + QLatin1Char('|');
-    for (const QString& row : storedCategories(connection)) {
-        if (row.startsWith(prefix)) {
-            return row.toStdString();
+std::string CompanyFileTest::messages() const {
+    return lines(dialogs->dump());
+}
+
+void clickButton(const Screen* screen, const QString& name) {
+    QTest::mouseClick(screen->control<XPButtonSite>(name)->buttonWidget(), Qt::LeftButton);
+}
+
+std::string enabledButtons(const Screen* screen, const QStringList& names) {
+    QStringList enabled;
+    for (const QString& name : names) {
+        if (screen->control<XPButtonSite>(name)->Enabled()) {
+            enabled << name.mid(3);
         }
     }
-    return "(none)";
+    return enabled.join(QLatin1Char(' ')).toStdString();
 }
-
-int addCategory(Connection& connection, int code, const QString& name, const QString& type) {
-    Recordset rs;
-    rs.Open(QStringLiteral("Categories"), &connection);
-    rs.AddNew();
-    rs.Fields(QStringLiteral("CatCode")).setValue(code);
-    rs.Fields(QStringLiteral("CatName")).setValue(name);
-    rs.Fields(QStringLiteral("CatType")).setValue(type);
-    rs.Update();
-    return rs.Fields(QStringLiteral("CategoryID")).Value().toInt();
-}
-
-void addIncomeEntry(Connection& connection, int categoryId) {
-    Recordset rs;
-    rs.Open(QStringLiteral("Transactions"), &connection);
-    rs.AddNew();
-    rs.Fields(QStringLiteral("CategoryID")).setValue(categoryId);
-    rs.Fields(QStringLiteral("CatType")).setValue(QStringLiteral("INC"));
-    rs.Fields(QStringLiteral("TDate")).setValue(QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
-    rs.Fields(QStringLiteral("Description")).setValue(QStringLiteral("Consulting"));
-    rs.Fields(QStringLiteral("Credit")).setValue(QStringLiteral("250"));
-    rs.Update();
-}
-
-namespace {
-
-QString rowShown(const DataGrid* grid, int row) {
-    QStringList cells;
-    const QAbstractItemModel* model = grid->model();
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (!grid->isColumnHidden(column)) {
-            cells << model->data(model->index(row, column)).toString();
-        }
-    }
-    return cells.join(QLatin1Char('|'));
-}
-
-QPoint cellCentre(const DataGrid* grid, int row) {
-    const QModelIndex index = grid->model()->index(row, 3);
-    return grid->visualRect(index).center();
-}
-
-} // namespace
 
 QStringList shownRows(const DataGrid* grid) {
     QStringList rows;
@@ -188,7 +157,6 @@ std::string currentRowShown(const DataGrid* grid) {
 }
 
 void clickRow(DataGrid* grid, int row) {
-    grid->scrollTo(grid->model()->index(row, 3));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row));
 }
 

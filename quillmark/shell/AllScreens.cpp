@@ -2,6 +2,8 @@
 
 #include "quillmark/books/dlgCategories.h"
 #include "quillmark/books/dlgCompanyInfo.h"
+#include "quillmark/books/dlgExpense.h"
+#include "quillmark/books/dlgIncome.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/dlgAbout.h"
 #include "quillmark/shell/dlgDataPath.h"
@@ -18,6 +20,8 @@ void registerAllScreens() {
     screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });
     screens.registerScreen(QStringLiteral("dlgCategories"), [] { return new dlgCategories; });
     screens.registerScreen(QStringLiteral("dlgCompanyInfo"), [] { return new dlgCompanyInfo; });
+    screens.registerScreen(QStringLiteral("dlgIncome"), [] { return new dlgIncome; });
+    screens.registerScreen(QStringLiteral("dlgExpense"), [] { return new dlgExpense; });
 }
 
 } // namespace quillmark

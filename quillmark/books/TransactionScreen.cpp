@@ -120,7 +120,10 @@ TransactionScreen::TransactionScreen(const TransactionKind& kind, QWidget* paren
     watchCategoryBox();
 }
 
-TransactionScreen::~TransactionScreen() = default;
+TransactionScreen::~TransactionScreen() {
+    // Destroying the controls moves the focus; this screen must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TransactionScreen::connectHandlers() {
     connect(cmdNew, &XPButtonSite::Click, this, &TransactionScreen::cmdNew_Click);
@@ -589,7 +592,7 @@ bool TransactionScreen::isCategoryBoxPart(const QWidget* widget) const {
 // Runs the box's check when the focus leaves it for another control of this
 // screen (not for its own list, another screen or another program).
 void TransactionScreen::onFocusChanged(QWidget* old, QWidget* now) {
-    if (m_validating || isUnloading() || !isCategoryBoxPart(old) || !now ||
+    if (!now || m_validating || isUnloading() || !isCategoryBoxPart(old) ||
         isCategoryBoxPart(now) || !isAncestorOf(now)) {
         return;
     }

@@ -268,6 +268,29 @@ TEST_F(TransactionsTest, EditLoadsTheRowAndSaveReturnsToIt) {
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
 }
 
+TEST_F(TransactionsTest, CancelClearsTheFormWritesNothingAndRemembersTheEditedRow) {
+    TransactionScreen* screen = openWithSamples();
+    ASSERT_NE(screen, nullptr);
+    clickRow(grid(screen), 0); // Advice
+    clickButton(screen, "cmdEdit");
+    lineEdit(screen, "txtDetails")->setText(QStringLiteral("changed"));
+    clickButton(screen, "cmdCancel");
+
+    EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
+    EXPECT_EQ(lineEdit(screen, "txtAmount")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(lineEdit(screen, "txtDetails")->text(), QString());
+    const QDateTime date = screen->control<QDateTimeEdit>("dtTransDate")->dateTime();
+    EXPECT_LE(qAbs(date.secsTo(QDateTime::currentDateTime())), 120) << "back to now";
+    EXPECT_TRUE(storedEntries(connSys()).filter(QStringLiteral("changed")).isEmpty());
+    EXPECT_TRUE(dialogs->calls().empty());
+
+    // The row last taken into editing is where a later save returns to.
+    clickRow(grid(screen), 2);
+    fillNewEntry(screen, "5", "Bonus");
+    clickButton(screen, "cmdSave");
+    EXPECT_EQ(currentRowShown(grid(screen)), QStringLiteral("1/15/24|030|Rent|Advice|$1,234.50"));
+}
+
 TEST_F(TransactionsTest, EditOnAnEmptyGridDoesNothing) {
     TransactionScreen* screen = openIncome();
     ASSERT_NE(screen, nullptr);

@@ -4,48 +4,43 @@
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/AllScreens.h"
 #include "quillmark/shell/DataGrid.h"
-#include "quillmark/shell/Screen.h"
+#include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/XPButtonSite.h"
-#include "quillmark/shell/dlgAbout.h"
-#include "quillmark/shell/dlgDataPath.h"
-#include "quillmark/shell/dlgQuickLaunch.h"
 #include "quillmark/shell/mdlGlobal.h"
 
 #include <QTest>
-
-#include <functional>
 
 namespace quillmark::screenstest {
 
 namespace {
 
-Screens::Factory realFactory(const QString& name) {
-    if (name == QLatin1String("dlgDataPath")) {
-        return [] { return new dlgDataPath; };
-    }
-    if (name == QLatin1String("dlgQuickLaunch")) {
-        return [] { return new dlgQuickLaunch; };
-    }
-    if (name == QLatin1String("dlgAbout")) {
-        return [] { return new dlgAbout; };
-    }
-    ADD_FAILURE() << "No real screen " << name.toStdString();
-    return {};
+const QStringList kAllScreens = {
+    ScreenNames::dlgDataPath, ScreenNames::dlgCategories,      ScreenNames::dlgIncome,
+    ScreenNames::dlgExpense,  ScreenNames::dlgReportsCriteria, ScreenNames::dlgReports,
+    ScreenNames::dlgAbout,    ScreenNames::dlgCompanyInfo,     ScreenNames::dlgQuickLaunch};
+
+QString openFile(Connection& connection) {
+    return connection.State() == adStateClosed ? QStringLiteral("(closed)")
+                                               : connection.DataSource();
 }
 
 } // namespace
 
-DefaultBooksTest::DefaultBooksTest() : folder(true) {
-    deQuillmark& de = deQuillmark::instance();
-    de.connSecurity().setConnectionString(DataFile::connectionStringFor(folder.defaultDataFile()));
-    de.connSecurity().Open();
-    OpenDataConnections(folder.defaultDataFile());
+DefaultBooksTest::DefaultBooksTest(bool openBooks) : folder(true) {
+    registerAllScreens();
+    if (openBooks) {
+        Connection& security = deQuillmark::instance().connSecurity();
+        security.setConnectionString(DataFile::connectionStringFor(folder.defaultDataFile()));
+        security.Open();
+        OpenDataConnections(folder.defaultDataFile());
+    }
 }
 
 DefaultBooksTest::~DefaultBooksTest() {
-    for (const QString& name : std::as_const(m_registered)) {
+    for (const QString& name : kAllScreens) {
         Screens::instance().Unload(name);
         Screens::instance().unregisterScreen(name);
     }
@@ -53,25 +48,19 @@ DefaultBooksTest::~DefaultBooksTest() {
     EXPECT_EQ(dialogs.unusedAnswers(), 0);
 }
 
-void DefaultBooksTest::useRealScreens(const QStringList& names) {
-    for (const QString& name : names) {
-        Screens::instance().registerScreen(name, realFactory(name));
-        m_registered << name;
-    }
-}
-
-Screen* DefaultBooksTest::openScreen(const QString& name) {
-    Screen* screen = Screens::instance().OpenScreen(name);
-    EXPECT_NE(screen, nullptr) << name.toStdString();
-    if (screen) {
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(screen));
-    }
-    return screen;
-}
-
 bool DefaultBooksTest::isLoaded(const QString& name) const {
     test::flushDeletes();
     return Screens::instance().isLoaded(name);
+}
+
+QString DefaultBooksTest::connections() const {
+    deQuillmark& de = deQuillmark::instance();
+    return openFile(de.connSys()) + QStringLiteral(" | ") + openFile(de.connReports()) +
+           QStringLiteral(" | ") + openFile(de.connSecurity());
+}
+
+QString DefaultBooksTest::onCompany(const QString& path) const {
+    return path + QStringLiteral(" | ") + path + QStringLiteral(" | ") + folder.defaultDataFile();
 }
 
 void clickButton(const Screen* screen, const QString& name) {
@@ -94,24 +83,6 @@ QStringList storedCompanies() {
                          rs->Fields(2).Value().toString());
     }
     return rows;
-}
-
-QStringList shownRows(const DataGrid* grid) {
-    QStringList rows;
-    const QAbstractItemModel* model = grid->model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < model->columnCount(); ++column) {
-            cells << model->index(row, column).data().toString();
-        }
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
-}
-
-QString openFile(Connection& connection) {
-    return connection.State() == adStateClosed ? QStringLiteral("(closed)")
-                                               : connection.DataSource();
 }
 
 std::string lines(const QStringList& list) {

@@ -41,8 +41,6 @@ public:
     void cboCatSource_KeyPress(int& KeyAscii);
     void cboCatSource_Validate(bool& Cancel);
 
-    const TransactionKind& kind() const { return m_kind; }
-
 protected:
     TransactionScreen(const TransactionKind& kind, QWidget* parent);
     // The twin button's handler: opens the screen of the other kind beside

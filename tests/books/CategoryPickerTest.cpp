@@ -257,6 +257,14 @@ TEST_F(CategoryPickerTest, OtherControlKeysAreSwallowed) {
     typeKey(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(box->currentText(), QStringLiteral("Food"));
     EXPECT_EQ(box->currentIndex(), 1);
+
+    // With the list dropped down Escape closes it and keeps the text.
+    box->lineEdit()->selectAll();
+    typeText(QStringLiteral("r"));
+    ASSERT_TRUE(box->view()->isVisible());
+    typeKey(Qt::Key_Escape);
+    EXPECT_FALSE(box->view()->isVisible());
+    EXPECT_EQ(box->currentText(), QStringLiteral("Rent"));
 }
 
 TEST_F(CategoryPickerTest, PastedNameInAnotherCaseFailsTheCheck) {

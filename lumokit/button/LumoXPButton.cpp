@@ -368,10 +368,11 @@ void LumoXPButton::setCaption(const QString& New_Caption) {
     if (!store(m_Caption, New_Caption)) {
         return;
     }
-    // A caption without an access-key prefix takes the old key away, so no
-    // hidden shortcut is left that the caption no longer shows.
-    const std::optional<QChar> key = XPButtonLayout::accessKeyOf(m_Caption);
-    setAccessKeys(key ? QString(*key) : QString());
+    // A caption without an access-key prefix keeps the key it had: hosts
+    // rely on a caption like "Fish && Chips" not dropping the button's key.
+    if (const std::optional<QChar> key = XPButtonLayout::accessKeyOf(m_Caption)) {
+        setAccessKeys(QString(*key));
+    }
     PropertyChanged(QStringLiteral("Caption"));
     RefreshControl();
 }

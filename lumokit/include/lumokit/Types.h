@@ -37,9 +37,15 @@ constexpr HRESULT objectError(std::int32_t code) {
     return static_cast<HRESULT>(0x80040000u + static_cast<std::uint32_t>(code));
 }
 
-inline bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-inline bool FAILED(HRESULT hr) { return hr < 0; }
+inline bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+inline bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
-inline VARIANT_BOOL toVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+inline VARIANT_BOOL toVariantBool(bool value) {
+    return value ? VARIANT_TRUE : VARIANT_FALSE;
+}
 
 } // namespace lumokit

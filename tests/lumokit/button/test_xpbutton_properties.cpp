@@ -168,6 +168,10 @@ struct WriterCase {
     bool repaints;
 };
 
+void PrintTo(const WriterCase& c, std::ostream* out) {
+    *out << c.property;
+}
+
 class XPButtonWriters : public ::testing::TestWithParam<WriterCase> {};
 
 TEST_P(XPButtonWriters, MarkChangedAndRepaintOrNot) {

@@ -202,8 +202,9 @@ class Dispids : public ::testing::TestWithParam<DispidRow> {};
 
 TEST_P(Dispids, ByName) {
     const DispidRow& row = GetParam();
-    EXPECT_EQ(coclass(row.className).defaultInterface->dispidOfName(QString::fromLatin1(row.member)),
-              row.dispid);
+    EXPECT_EQ(
+        coclass(row.className).defaultInterface->dispidOfName(QString::fromLatin1(row.member)),
+        row.dispid);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, Dispids,

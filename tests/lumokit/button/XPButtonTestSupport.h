@@ -1,10 +1,10 @@
 #pragma once
 
-// Shared by the XP button tests: a button with a fixed font and size, a
-// message service that records instead of showing, and an event recorder.
+// Shared by the XP button tests: a button with a fixed font and size and
+// an event recorder.
 #include "button/LumoXPButton.h"
-#include "core/LibraryMessages.h"
 #include "core/platform/Win32Gdi.h"
+#include "lumokit/LumoKitTestSupport.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,6 +16,7 @@
 namespace xptest {
 
 using namespace lumokit;
+using namespace lumokittest;
 
 // Pixel results do not depend on the desktop: a fixed font face and size
 // (the surface is 96 dots per inch and has no device pixel ratio).
@@ -34,19 +35,6 @@ inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
     button->resize(w, h);
     return button;
 }
-
-class RecordingMessages : public LibraryMessages {
-public:
-    RecordingMessages() : m_previous(LibraryMessages::install(this)) {}
-    ~RecordingMessages() override { LibraryMessages::install(m_previous); }
-    void showMessage(const QString& text, const QString& title) override {
-        shown.append(title + QStringLiteral("|") + text);
-    }
-    QStringList shown;
-
-private:
-    LibraryMessages* m_previous;
-};
 
 // Names of the button's events, with their arguments: "MouseDown(1,0,5,6)".
 inline QString eventName(int id) {

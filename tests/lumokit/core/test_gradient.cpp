@@ -79,7 +79,13 @@ TEST_F(Gradient, Extent510UsesTwoPixelStripes) {
     EXPECT_EQ(at(0, 48), expectedStripe(255, 510, 2)) << "the last stripe runs past the top";
 }
 
-TEST_F(Gradient, ZeroExtentPaintsOneStripeInTheEndColour) {
+TEST_F(Gradient, ZeroExtentPaintsOneStripeInTheEndColourANegativeOneNothing) {
+    RECT negative{0, 0, 4, 5};
+    GradientFillRect(hdc, kFrom, kTo, negative, -300, kGradientVertical);
+    GradientFillRect(hdc, kFrom, kTo, negative, -1, kGradientVertical);
+    EXPECT_EQ(at(0, 4), 0xFFFFFFu);
+    EXPECT_EQ(negative, (RECT{0, 0, 4, 5}));
+
     RECT rect{0, 10, 4, 20};
     GradientFillRect(hdc, kFrom, kTo, rect, 0, kGradientVertical);
     EXPECT_EQ(at(0, 19), kTo);
@@ -106,14 +112,6 @@ TEST_F(Gradient, SystemColoursAreTranslatedFirst) {
     EXPECT_EQ(at(0, 19), 0x808080u);
     // One of 17 steps from button shadow towards the tooltip colour.
     EXPECT_EQ(at(0, 17), RGB(135, 135, 134));
-}
-
-TEST_F(Gradient, NegativeExtentPaintsNothing) {
-    RECT rect{0, 0, 4, 20};
-    GradientFillRect(hdc, kFrom, kTo, rect, -300, kGradientVertical);
-    GradientFillRect(hdc, kFrom, kTo, rect, -1, kGradientVertical);
-    EXPECT_EQ(at(0, 19), 0xFFFFFFu);
-    EXPECT_EQ(rect, (RECT{0, 0, 4, 20}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Text placement of DrawTextA: extents, alignment, clipping, prefixes,
+// Text placement of DrawTextA: extents, vertical placement, clipping, prefixes,
 // line breaking, and the Marlett shapes. Glyph pixels are not compared.
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
@@ -69,27 +69,6 @@ TEST_F(TextSurface, CalcRectMeasuresWithoutDrawingAndCountsPrefixesOnce) {
     DrawTextA(hdc, QStringLiteral("Save all"), 4, &counted, DT_SINGLELINE | DT_CALCRECT);
     DrawTextA(hdc, QStringLiteral("Save"), -1, &first, DT_SINGLELINE | DT_CALCRECT);
     EXPECT_EQ(counted.right, first.right);
-}
-
-TEST_F(TextSurface, HorizontalAlignmentPlacesTheText) {
-    const QSize extent = textExtent(hdc, QStringLiteral("Mw"));
-    struct Case {
-        UINT flags;
-        int expectedLeft;
-    };
-    const Case cases[] = {{DT_LEFT, 20},
-                          {DT_RIGHT, 180 - extent.width()},
-                          {DT_CENTER, (20 + 180 - extent.width()) / 2}};
-    for (const Case& c : cases) {
-        image.fill(Qt::white);
-        RECT rect{20, 0, 180, 60};
-        DrawTextA(hdc, QStringLiteral("Mw"), -1, &rect, c.flags | DT_SINGLELINE);
-        const QRect box = inked();
-        ASSERT_FALSE(box.isEmpty()) << c.flags;
-        EXPECT_GE(box.left(), c.expectedLeft) << c.flags;
-        EXPECT_LE(box.left(), c.expectedLeft + 3) << c.flags;
-        EXPECT_LE(box.right(), c.expectedLeft + extent.width()) << c.flags;
-    }
 }
 
 TEST_F(TextSurface, VerticalPlacementAndReturnValue) {

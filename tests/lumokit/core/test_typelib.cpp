@@ -142,48 +142,32 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SlotRow{"LumoXPButton", 1, "RefreshControl method()"},
         SlotRow{"LumoXPButton", 3, "DrawControl method(buttontype:long)"},
-        SlotRow{"LumoXPButton", 5, "Icon get() -> Picture*"},
         SlotRow{"LumoXPButton", 6, "Icon putref(New_Icon:Picture*)"},
-        SlotRow{"LumoXPButton", 10, "Caption put(New_Caption:BSTR)"},
         SlotRow{"LumoXPButton", 32, "Font putref(New_Font:Font*)"},
         SlotRow{"LumoXPButton", 45, "AlignCaption get() -> CaptionAlign"},
         SlotRow{"LumoXPButton", 59, "hwnd get() -> long"},
-        SlotRow{"LumoXPButton", 60, "hDC get() -> long"},
-        SlotRow{"LumoXPButton", 61, "OLEDrag method()"},
         SlotRow{"LumoXPButton", 63, "OLEDropMode put(New_OLEDropMode:short)"},
-        SlotRow{"LumoXPButton", 69, "Style put(New_Style:lumoStyle)"},
         SlotRow{"LumoXPButton", 72, "UnloadSubClass method()"},
         SlotRow{"lumoadvToolbar", 1, "SubClass method(sSub:VARIANT_BOOL&)"},
         SlotRow{"lumoadvToolbar", 2,
                 "AddMenu method(buttonindex:long,mItem:BSTR,mIcon:Picture*&,Style:sStyle&,"
                 "mEnable:VARIANT_BOOL&?,mVisible:VARIANT_BOOL&?,mIsChecked:VARIANT_BOOL&?)"},
-        SlotRow{"lumoadvToolbar", 8, "ShowPopUp method(pLeft:long&,pTop:long&)"},
         SlotRow{"lumoadvToolbar", 13,
                 "MouseOut method(Button:short&,Shift:short&,x:single&,y:single&) -> VARIANT"},
-        SlotRow{"lumoadvToolbar", 14, "ButtonColor get() -> OLE_COLOR"},
-        SlotRow{"lumoadvToolbar", 54, "ToolbarFont get() -> Font*"},
-        SlotRow{"lumoadvToolbar", 55, "ToolbarFont putref(New_ToolbarFont:Font*)"},
-        SlotRow{"lumoadvToolbar", 56, "Font get() -> Font*"},
-        SlotRow{"lumoadvToolbar", 58, "PopUpCount get() -> long"},
         SlotRow{"lumoadvToolbar", 60,
                 "ButtonPicture putref(index:long,New_ButtonPicture:Picture*)"},
         SlotRow{"lumoadvToolbar", 83,
                 "DropDownEnable get(buttonindex:long,MenuIndex:long) -> VARIANT_BOOL"},
-        SlotRow{"lumoadvToolbar", 129, "PopUpSubCount get(buttonindex:long) -> long"},
         SlotRow{"lumoadvToolbar", 130,
                 "PopUpSubCount put(buttonindex:long,New_PopUpSubCount:long)"},
         SlotRow{
             "lumoTabStrip", 1,
             "AddTab method(Icon:Picture*&?,Caption:BSTR?,description:BSTR?,Enable:VARIANT_BOOL?,"
             "Visible:VARIANT_BOOL?,iChecked:VARIANT_BOOL?,sToolText:BSTR?)"},
-        SlotRow{"lumoTabStrip", 25, "Style get() -> lumobStyle"},
-        SlotRow{"lumoTabStrip", 32, "TabPicture putref(index:long,New_TabPicture:Picture*)"},
-        SlotRow{"lumoTabStrip", 46, "MousePointer put(New_MousePointer:short)"},
         SlotRow{"lumoTabStrip", 52, "FocusColor put(New_FocusColor:OLE_COLOR)"},
         SlotRow{"lumoStatusbar", 1,
                 "AddPanel method(sCaption:BSTR&,lgWidth:long&,bVisible:VARIANT_BOOL&?,"
                 "bAutoSise:sSize&?,bBorder:lumosBorder&?)"},
-        SlotRow{"lumoStatusbar", 14, "PanelAutosize put(index:long,New_PanelAutosize:sSize)"},
         SlotRow{"lumoStatusbar", 22, "BorderColor put(New_BorderColor:OLE_COLOR)"},
         SlotRow{"clsSubClass", 1,
                 "SubClassHwnd method(hwnd:long,bSubClass:VARIANT_BOOL) -> VARIANT_BOOL"},
@@ -208,11 +192,7 @@ TEST_P(Dispids, ByName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, Dispids,
-                         ::testing::Values(DispidRow{"cTimer", "Item", 0x40030000},
-                                           DispidRow{"cTimer", "Interval", 0x68030001},
-                                           DispidRow{"cTimer", "PulseTimer", 0x60030002},
-                                           DispidRow{"cTimer", "interval",
-                                                     0x68030001}, // any letter case
+                         ::testing::Values(DispidRow{"cTimer", "PulseTimer", 0x60030002},
                                            DispidRow{"cTimer", "Timer", DISPID_UNKNOWN},
                                            DispidRow{"LumoXPButton", "RefreshControl", 0x60030000},
                                            DispidRow{"LumoXPButton", "Icon", 0x68030004},
@@ -224,8 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Ranges, Dispids,
                                            DispidRow{"lumoadvToolbar", "ButtonColor", 0x6803000D},
                                            DispidRow{"lumoadvToolbar", "PopUpSubCount", 0x68030048},
                                            DispidRow{"lumoTabStrip", "FocusColor", 0x6803001A},
-                                           DispidRow{"lumoStatusbar", "BorderColor", 0x6803000B},
-                                           DispidRow{"clsSubClass", "SubClassHwnd", 0x60030000}));
+                                           DispidRow{"lumoStatusbar", "BorderColor", 0x6803000B}));
 
 TEST(TypeLibrary, ReadersAndWritersShareOneIdentifierAndDistinctMembersDoNot) {
     for (const InterfaceInfo& iface : lib().interfaces) {
@@ -302,18 +281,6 @@ TEST(TypeLibrary, EventsAreNumberedFromOneInDeclarationOrder) {
     EXPECT_EQ(coclass("cTimer").eventInterface->idOfName(u"timer"), 1);
 }
 
-TEST(TypeLibrary, NewMessagePassesAllButTheWindowByReference) {
-    const EventInfo& e = coclass("clsSubClass").eventInterface->events.at(0);
-    ASSERT_EQ(e.params.size(), 5u);
-    const char* names[] = {"hwnd", "uMsg", "wParam", "lParam", "Cancel"};
-    const bool byRef[] = {false, true, true, true, true};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(e.params[i].name, QLatin1String(names[i]));
-        EXPECT_EQ(e.params[i].byRef, byRef[i]) << names[i];
-    }
-    EXPECT_EQ(e.params[4].type.kind, VarKind::Bool);
-}
-
 TEST(TypeLibrary, EnumerationsWithTheirValues) {
     struct Row {
         const char* enumName;
@@ -356,10 +323,6 @@ TEST(TypeLibrary, DefaultsOfOptionalParameters) {
     EXPECT_EQ(addButton.params.at(7).name, QStringLiteral("PlaceHoderWidth"));
     EXPECT_EQ(addButton.params.at(7).defaultValue.toInt(), 50);
     EXPECT_TRUE(addButton.params.at(5).defaultValue.toBool());
-
-    const MemberInfo& addPanel = coclass("lumoStatusbar").defaultInterface->members.at(0);
-    EXPECT_EQ(addPanel.requiredParamCount(), 2);
-    EXPECT_EQ(addPanel.params.at(4).defaultValue.toInt(), 1); // lumosFlatBorder
 }
 
 TEST(TypeLibraryPrinter, DescribesLibraryInterfacesEventsAndClasses) {

@@ -24,6 +24,9 @@ namespace {
 
 XPButtonSite::XPButtonSite(const ControlRecord& record, QWidget* parent) : QWidget(parent) {
     setObjectName(record.name);
+    // The button is sized from the start: a hidden site gets no resize
+    // event until it is shown.
+    setGeometry(record.geometryPixels());
     createButton();
     loadProperties(record);
     placeButtonWidget();

@@ -1,6 +1,6 @@
 // The category management screen, driven through its controls on a company
 // file of its own; messages are checked through the recording dialogs.
-#include "BooksTestSupport_Categories.h"
+#include "BooksTestSupport.h"
 #include "quillmark/books/dlgCategories.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/deQuillmark.h"
@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace quillmark::cattest {
+namespace quillmark::bookstest {
 namespace {
 
 const QString kScreen = QStringLiteral("dlgCategories");
@@ -55,7 +55,7 @@ protected:
                                           "Categories WHERE CatCode = %1")
                                .arg(code)));
     }
-    std::string mode() const { return enabledButtons(screen, kButtons); }
+    std::string mode() const { return enabledButtons(screen, kButtons).toStdString(); }
     std::string entry() const {
         return QStringList{txtCode->text(), cboCatType->currentText(), txtDesc->text()}
             .join(QLatin1Char('|'))
@@ -341,4 +341,4 @@ TEST_F(CategoriesTest, HeaderClicksToggleTheSortAndClosingRestoresCodeOrder) {
 }
 
 } // namespace
-} // namespace quillmark::cattest
+} // namespace quillmark::bookstest

@@ -1,12 +1,12 @@
 // The company information screen on a company file of its own.
-#include "BooksTestSupport_Categories.h"
+#include "BooksTestSupport.h"
 #include "quillmark/books/dlgCompanyInfo.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
-namespace quillmark::cattest {
+namespace quillmark::bookstest {
 namespace {
 
 const QString kScreen = QStringLiteral("dlgCompanyInfo");
@@ -130,4 +130,4 @@ TEST_F(CompanyInfoTest, WithoutItsRowSaveSaysSoAndKeepsTheEntries) {
 }
 
 } // namespace
-} // namespace quillmark::cattest
+} // namespace quillmark::bookstest

@@ -1,6 +1,6 @@
 // The income and expense screens on a company file of their own: what they
 // show, store and refuse, in which order, and how they open one another.
-#include "BooksTestSupport_Transactions.h"
+#include "BooksTestSupport.h"
 #include "quillmark/books/AmountText.h"
 #include "quillmark/books/dlgExpense.h"
 #include "quillmark/books/dlgIncome.h"
@@ -25,7 +25,7 @@
 namespace quillmark {
 namespace {
 
-using namespace transtest;
+using namespace bookstest;
 
 QString msgInfo(const char* text) {
     return QStringLiteral("msgbox info ok [Quillmark] ") + QString::fromUtf8(text);
@@ -149,7 +149,7 @@ TEST_F(TransactionsTest, LoadShowsTheDesignStateAndTheEntriesOfItsOwnType) {
     EXPECT_TRUE(shownRows(grid(expense)).at(0).endsWith(QStringLiteral("|Office|$800.00")));
     // The twins keep their own lists side by side.
     EXPECT_EQ(shownRows(grid(income)).size(), 3);
-    EXPECT_TRUE(dialogs->calls().empty()) << lines(dialogs->dump());
+    EXPECT_TRUE(dialogs->calls().empty()) << messages();
 }
 
 TEST_F(TransactionsTest, SavingANewEntryStoresTheAmountInTheScreensMoneyField) {
@@ -173,7 +173,7 @@ TEST_F(TransactionsTest, SavingANewEntryStoresTheAmountInTheScreensMoneyField) {
         const QDateTime date = screen->control<QDateTimeEdit>("dtTransDate")->dateTime();
         clickButton(screen, "cmdSave");
 
-        EXPECT_EQ(lines(dialogs->dump()), lines({kSaved})) << c.screen;
+        EXPECT_EQ(messages(), lines({kSaved})) << c.screen;
         EXPECT_EQ(lines(storedEntries(connSys())),
                   lines({QString::fromLatin1(c.stored)
                              .replace("{date}", date.toString("yyyy-MM-dd hh:mm"))
@@ -214,7 +214,7 @@ TEST_F(TransactionsTest, SaveChecksTheEntryInOrderAndKeepsItsMode) {
         categoryBox(screen)->setEditText(QString::fromLatin1(c.category));
         lineEdit(screen, "txtDetails")->setText(QString::fromLatin1(c.details));
         clickButton(screen, "cmdSave");
-        EXPECT_EQ(lines(dialogs->dump()), lines({msgInfo(c.message)})) << c.amount;
+        EXPECT_EQ(messages(), lines({msgInfo(c.message)})) << c.amount;
         QWidget* focus = screen->controlWidget(QString::fromLatin1(c.focus));
         EXPECT_TRUE(focus->hasFocus()) << c.amount << " focus should be on " << c.focus;
         EXPECT_EQ(modeButtons(screen), QStringLiteral("Save Cancel Delete")) << c.amount;
@@ -247,7 +247,7 @@ TEST_F(TransactionsTest, EditLoadsTheRowAndSaveReturnsToIt) {
     categoryBox(screen)->setCurrentIndex(1); // Food
     clickButton(screen, "cmdSave");
 
-    EXPECT_EQ(lines(dialogs->dump()), lines({kSaved}));
+    EXPECT_EQ(messages(), lines({kSaved}));
     EXPECT_TRUE(storedEntries(connSys()).contains(
         QStringLiteral("INC|Food|2024-03-05 09:00|Consulting, March|2500.75|0.00")));
     EXPECT_EQ(storedEntries(connSys()).size(), 4) << "changed in place";
@@ -280,13 +280,15 @@ TEST_F(TransactionsTest, CancelClearsTheFormWritesNothingAndRemembersTheEditedRo
     EXPECT_EQ(currentRowShown(grid(screen)), QStringLiteral("1/15/24|030|Rent|Advice|$1,234.50"));
 }
 
-TEST_F(TransactionsTest, EditOnAnEmptyGridDoesNothing) {
+TEST_F(TransactionsTest, EditOnAnEmptyListDoesNothingAndCloseUnloadsWithoutAsking) {
     TransactionScreen* screen = openIncome();
     ASSERT_NE(screen, nullptr);
     clickButton(screen, "cmdEdit");
-    EXPECT_TRUE(dialogs->calls().empty()) << lines(dialogs->dump());
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
     EXPECT_EQ(lineEdit(screen, "txtTransactionID")->text(), QStringLiteral("Text1"));
+    clickButton(screen, "cmdClose");
+    EXPECT_FALSE(isOpen("dlgIncome"));
+    EXPECT_TRUE(dialogs->calls().empty()) << messages();
 }
 
 TEST_F(TransactionsTest, DeleteAsksAndOnlyYesDeletes) {
@@ -297,65 +299,54 @@ TEST_F(TransactionsTest, DeleteAsksAndOnlyYesDeletes) {
 
     dialogs->answerNo();
     clickButton(screen, "cmdDelete");
-    EXPECT_EQ(lines(dialogs->dump()), lines({kDeleteQuestion}));
+    EXPECT_EQ(messages(), lines({kDeleteQuestion}));
     EXPECT_EQ(storedEntries(connSys()).size(), 4);
     EXPECT_EQ(modeButtons(screen), QStringLiteral("Save Cancel Delete"));
 
     dialogs->clear();
     dialogs->answerYes();
     clickButton(screen, "cmdDelete");
-    EXPECT_EQ(lines(dialogs->dump()),
-              lines({kDeleteQuestion, msgInfo("Transaction deleted successfully.")}));
+    EXPECT_EQ(messages(), lines({kDeleteQuestion, msgInfo("Transaction deleted successfully.")}));
     EXPECT_EQ(storedEntries(connSys()).filter(QStringLiteral("Advice")).size(), 0);
     EXPECT_EQ(shownRows(grid(screen)).size(), 2);
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
     // The form keeps the deleted entry's values.
     EXPECT_EQ(lineEdit(screen, "txtDetails")->text(), QStringLiteral("Advice"));
-}
 
-TEST_F(TransactionsTest, DeletingAnEntryThatIsAlreadyGoneFails) {
-    TransactionScreen* screen = openWithSamples();
-    ASSERT_NE(screen, nullptr);
+    // An entry deleted elsewhere meanwhile cannot be deleted again.
+    dialogs->clear();
     clickButton(screen, "cmdEdit");
     execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") +
             lineEdit(screen, "txtTransactionID")->text());
     dialogs->answerYes();
     clickButton(screen, "cmdDelete");
-    EXPECT_EQ(lines(dialogs->dump()),
+    EXPECT_EQ(messages(),
               lines({kDeleteQuestion, QStringLiteral("msgbox exclamation ok [Quillmark] "
                                                      "Transaction could not be deleted.")}));
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
 }
 
-TEST_F(TransactionsTest, DeleteDuringANewEntryDropsTheFormAndDeletesNothing) {
+TEST_F(TransactionsTest, DisabledButtonsIgnoreEnterAndDeleteOnANewEntryOnlyDropsTheForm) {
     TransactionScreen* screen = openWithSamples();
     ASSERT_NE(screen, nullptr);
     // An earlier entry was loaded and cancelled: its key is still in the form.
-    clickButton(screen, "cmdEdit");
-    clickButton(screen, "cmdCancel");
-    fillNewEntry(screen, "40", "Tips");
-    clickButton(screen, "cmdDelete");
-    EXPECT_TRUE(dialogs->calls().empty()) << lines(dialogs->dump());
-    EXPECT_EQ(storedEntries(connSys()).size(), 4);
-    EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
-    EXPECT_EQ(lineEdit(screen, "txtAmount")->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(lineEdit(screen, "txtDetails")->text(), QString());
-}
-
-TEST_F(TransactionsTest, DisabledButtonsIgnoreEnter) {
-    TransactionScreen* screen = openWithSamples();
-    ASSERT_NE(screen, nullptr);
     clickButton(screen, "cmdEdit");
     clickButton(screen, "cmdCancel");
     // Browsing: Save, Delete and Cancel are disabled but still take Enter.
     pressEnterOn(screen, "cmdDelete");
     pressEnterOn(screen, "cmdSave");
     pressEnterOn(screen, "cmdCancel");
-    EXPECT_TRUE(dialogs->calls().empty()) << lines(dialogs->dump());
-    EXPECT_EQ(storedEntries(connSys()).size(), 4);
-    clickButton(screen, "cmdNew");
+    EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
+
+    fillNewEntry(screen, "40", "Tips");
     pressEnterOn(screen, "cmdClose");
     EXPECT_TRUE(isOpen(QStringLiteral("dlgIncome")));
+    clickButton(screen, "cmdDelete");
+    EXPECT_TRUE(dialogs->calls().empty()) << messages();
+    EXPECT_EQ(storedEntries(connSys()).size(), 4);
+    EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
+    EXPECT_EQ(lineEdit(screen, "txtAmount")->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(lineEdit(screen, "txtDetails")->text(), QString());
 }
 
 TEST_F(TransactionsTest, AnEditedEntryDeletedMeanwhileIsReportedAndNotWritten) {
@@ -366,7 +357,7 @@ TEST_F(TransactionsTest, AnEditedEntryDeletedMeanwhileIsReportedAndNotWritten) {
     execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") + key);
     lineEdit(screen, "txtDetails")->setText(QStringLiteral("changed"));
     clickButton(screen, "cmdSave");
-    EXPECT_EQ(lines(dialogs->dump()),
+    EXPECT_EQ(messages(),
               lines({msgInfo("This transaction no longer exists; it may have been deleted on "
                              "another screen. Your changes were not saved.")}));
     EXPECT_EQ(storedEntries(connSys()).size(), 3);
@@ -380,7 +371,7 @@ TEST_F(TransactionsTest, AnEditedEntryDeletedMeanwhileIsReportedAndNotWritten) {
     clickRow(grid(screen), 0); // Workshop's row, now showing nothing
     ASSERT_EQ(grid(screen)->currentIndex().row(), 0);
     clickButton(screen, "cmdEdit");
-    EXPECT_EQ(lines(dialogs->dump()),
+    EXPECT_EQ(messages(),
               lines({msgInfo("This transaction no longer exists; it may have been deleted on "
                              "another screen.")}));
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
@@ -397,7 +388,7 @@ TEST_F(TransactionsTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing) 
 
     fillNewEntry(screen, "40", "Tips");
     doubleClickRow(grid(screen), 2);
-    EXPECT_EQ(lines(dialogs->dump()),
+    EXPECT_EQ(messages(),
               lines({msgInfo("Please Save or Cancel the current edited record \r\nbefore trying "
                              "to edit the selected record.")}));
     EXPECT_EQ(lineEdit(screen, "txtAmount")->text(), QStringLiteral("40"));
@@ -405,7 +396,7 @@ TEST_F(TransactionsTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing) 
     // Still a new entry: saving adds a row.
     dialogs->clear();
     clickButton(screen, "cmdSave");
-    EXPECT_EQ(lines(dialogs->dump()), lines({kSaved}));
+    EXPECT_EQ(messages(), lines({kSaved}));
     EXPECT_EQ(storedEntries(connSys()).size(), 5);
 }
 
@@ -493,15 +484,7 @@ TEST_F(TransactionsTest, CategoriesAndReportsOpenBesideOnlyWhenRegistered) {
     EXPECT_EQ(reports->Top(), snapped(screen->Top() + 500));
     Screens::instance().Unload("dlgReports");
     Screens::instance().unregisterScreen("dlgReports");
-    EXPECT_TRUE(dialogs->calls().empty()) << lines(dialogs->dump());
-}
-
-TEST_F(TransactionsTest, CloseUnloadsWithoutAsking) {
-    TransactionScreen* screen = openIncome();
-    ASSERT_NE(screen, nullptr);
-    clickButton(screen, "cmdClose");
-    EXPECT_FALSE(isOpen("dlgIncome"));
-    EXPECT_TRUE(dialogs->calls().empty());
+    EXPECT_TRUE(dialogs->calls().empty()) << messages();
 }
 
 TEST_F(TransactionsTest, ATypeWithoutCategoriesIsRefusedAtSaveWithAClearMessage) {
@@ -512,7 +495,7 @@ TEST_F(TransactionsTest, ATypeWithoutCategoriesIsRefusedAtSaveWithAClearMessage)
     EXPECT_EQ(categoryBox(screen)->currentIndex(), -1);
     fillNewEntry(screen, "10", "Gift");
     clickButton(screen, "cmdSave");
-    EXPECT_EQ(lines(dialogs->dump()),
+    EXPECT_EQ(messages(),
               lines({msgInfo("There are no income categories to choose from. Please add one on "
                              "the Categories screen and open this screen again.")}));
     EXPECT_TRUE(storedEntries(connSys()).isEmpty());
@@ -530,8 +513,8 @@ TEST_F(TransactionsTest, AnEntryWhoseCategoryIsNotListedKeepsItsCategory) {
     EXPECT_EQ(categoryBox(screen)->currentText(), name);
     EXPECT_EQ(categoryBox(screen)->currentIndex(), -1);
     clickButton(screen, "cmdSave");
-    EXPECT_EQ(lines(dialogs->dump()), lines({msgInfo("This category does not exist. Please "
-                                                     "select a valid category.")}));
+    EXPECT_EQ(messages(), lines({msgInfo("This category does not exist. Please "
+                                         "select a valid category.")}));
     EXPECT_EQ(storedEntries(connSys()).at(0).section(QLatin1Char('|'), 1, 1), name);
 }
 

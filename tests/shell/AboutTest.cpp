@@ -1,5 +1,5 @@
 // The about box: its texts, the credits message and closing.
-#include "ShellScreensTestSupport.h"
+#include "ShellTestSupport.h"
 #include "quillmark/shell/PictureBox.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
@@ -14,7 +14,7 @@
 namespace quillmark {
 namespace {
 
-class AboutTest : public screenstest::DefaultBooksTest {
+class AboutTest : public test::DefaultBooksTest {
 protected:
     AboutTest() { about = Screens::instance().OpenScreen(ScreenNames::dlgAbout, 500, 100); }
 
@@ -54,7 +54,7 @@ TEST_F(AboutTest, IconClickAndAddressDoubleClickShowTheCreditsAndCloseUnloads) {
     QTest::mouseDClick(address, Qt::LeftButton);
     EXPECT_EQ(dialogs.dump(), QStringList({credits, credits}));
 
-    screenstest::clickButton(about, QStringLiteral("cmdClose"));
+    test::clickButton(about, QStringLiteral("cmdClose"));
     EXPECT_FALSE(isLoaded(ScreenNames::dlgAbout));
 }
 

@@ -1,5 +1,5 @@
 // The company data files screen on a real default file and real company files.
-#include "ShellScreensTestSupport.h"
+#include "ShellTestSupport.h"
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/DataGrid.h"
@@ -17,10 +17,10 @@
 namespace quillmark {
 namespace {
 
-using screenstest::clickButton;
-using screenstest::clickRow;
-using screenstest::lines;
-using screenstest::storedCompanies;
+using test::clickButton;
+using test::clickRow;
+using test::lines;
+using test::storedCompanies;
 
 const QString kOpenDialog = QStringLiteral("open Data File|*.dat");
 const QString kNameInput =
@@ -30,7 +30,7 @@ const QString kOpeningDefault =
 const QString kDeleteQuestion =
     QStringLiteral("msgbox question yesno [Quillmark] Do you wish to delete this company?");
 
-class DataPathTest : public screenstest::DefaultBooksTest {
+class DataPathTest : public test::DefaultBooksTest {
 protected:
     DataPathTest() { open(); }
 

@@ -1,5 +1,5 @@
 // The quick launch panel inside the main window.
-#include "ShellScreensTestSupport.h"
+#include "ShellTestSupport.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
@@ -13,12 +13,12 @@
 namespace quillmark {
 namespace {
 
-using screenstest::clickButton;
+using test::clickButton;
 
 const QString kQuitQuestion =
     QStringLiteral("msgbox question yesno [Quillmark] Do you wish to quit the application?");
 
-class QuickLaunchTest : public screenstest::DefaultBooksTest {
+class QuickLaunchTest : public test::DefaultBooksTest {
 protected:
     QuickLaunchTest()
         : others({ScreenNames::dlgIncome, ScreenNames::dlgExpense, ScreenNames::dlgReports}) {

@@ -1,23 +1,32 @@
 #pragma once
 
 // Helpers shared by the shell tests: screens made from inline form data,
-// fake screen factories that record what happens to them, and a program
-// folder of its own with a default data file.
+// fake screen factories that record what happens to them, a program folder of
+// its own with a default data file, and the program's own screens on the
+// default books as start-up leaves them.
+#include "common/FakeDialogs.h"
 #include "quillmark/shell/FormData.h"
 #include "quillmark/shell/Screen.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
+#include <string>
 
 // Readable texts in test failure output.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-namespace quillmark::test {
+namespace quillmark {
+
+class DataGrid;
+
+namespace test {
 
 FormData formFromJson(const char* json);
 
@@ -64,4 +73,29 @@ private:
 // Runs deferred deletions (screens unload with deleteLater).
 void flushDeletes();
 
-} // namespace quillmark::test
+// The program's screens registered, in a program folder of their own.
+class DefaultBooksTest : public ::testing::Test {
+protected:
+    // With openBooks, connSecurity, connSys and connReports are on the
+    // default file as after start-up.
+    explicit DefaultBooksTest(bool openBooks = true);
+    ~DefaultBooksTest() override;
+
+    bool isLoaded(const QString& name) const;
+    // "sys | reports | security": the files the connections are open on.
+    QString connections() const;
+    QString onCompany(const QString& path) const;
+
+    FakeDialogs dialogs;
+    TempProgramFolder folder;
+};
+
+// Clicks a command button of the screen with a real press and release.
+void clickButton(const Screen* screen, const QString& name);
+void clickRow(DataGrid* grid, int row);
+// The company list as stored in the default file, by key: "id|name|path".
+QStringList storedCompanies();
+std::string lines(const QStringList& list);
+
+} // namespace test
+} // namespace quillmark

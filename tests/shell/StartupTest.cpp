@@ -1,6 +1,6 @@
 // Start-up as a whole with every screen the program registers, and a session
 // that opens a company and quits through the panel.
-#include "ShellScreensTestSupport.h"
+#include "ShellTestSupport.h"
 #include "quillmark/data/DataFile.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
@@ -18,9 +18,9 @@
 namespace quillmark {
 namespace {
 
-using screenstest::clickButton;
+using test::clickButton;
 
-class StartupTest : public screenstest::DefaultBooksTest {
+class StartupTest : public test::DefaultBooksTest {
 protected:
     StartupTest() : DefaultBooksTest(false) {
         window.show();
@@ -49,7 +49,7 @@ protected:
 };
 
 TEST_F(StartupTest, QuickLaunchAt7300By100ThenTheCompanyScreen) {
-    EXPECT_TRUE(dialogs.calls().empty()) << screenstest::lines(dialogs.dump());
+    EXPECT_TRUE(dialogs.calls().empty()) << test::lines(dialogs.dump());
     const QString file = folder.defaultDataFile();
     EXPECT_EQ(connections(), file + " | " + file + " | " + file);
     EXPECT_EQ(childWindows(), QStringList({"dlgQuickLaunch", "dlgDataPath"}));

@@ -2,6 +2,7 @@
 #include "quillmark/shell/mdiMain.h"
 #include "ShellTestSupport.h"
 #include "common/FakeDialogs.h"
+#include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/MdiClientArea.h"
@@ -42,14 +43,10 @@ QString connectionStringFor(const QString& path) {
 QStringList openConnections() {
     QStringList open;
     deQuillmark& de = deQuillmark::instance();
-    if (de.connSys().State() != 0) {
-        open << QStringLiteral("connSys");
-    }
-    if (de.connReports().State() != 0) {
-        open << QStringLiteral("connReports");
-    }
-    if (de.connSecurity().State() != 0) {
-        open << QStringLiteral("connSecurity");
+    for (Connection* connection : {&de.connSys(), &de.connReports(), &de.connSecurity()}) {
+        if (connection->State() != 0) {
+            open << connection->Name();
+        }
     }
     return open;
 }
@@ -82,7 +79,7 @@ protected:
     int endCount = 0;
 };
 
-TEST_F(MainWindowTest, WindowCaptionBackgroundAndMenuBar) {
+TEST_F(MainWindowTest, CaptionBackgroundMenusAndTheirItems) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark"));
     EXPECT_EQ(window.clientArea()->background().color(), QColor(Qt::white));
     EXPECT_FALSE(MdiClientArea::emblem().isNull());
@@ -92,9 +89,6 @@ TEST_F(MainWindowTest, WindowCaptionBackgroundAndMenuBar) {
         menus << action->menu()->objectName() + QLatin1Char(' ') + action->text();
     }
     EXPECT_EQ(menus, QStringList({"mnuFile &File", "mnuActions &Actions", "mnuHelp &Help"}));
-}
-
-TEST_F(MainWindowTest, MenuItemsHaveCaptionAccessKeyAndShortcut) {
     struct Item {
         const char* menu;
         const char* name;
@@ -228,18 +222,25 @@ TEST_F(MainWindowTest, ShortcutsOpenScreensButCopyAndCutStayWithTheTextBox) {
     EXPECT_TRUE(Screens::instance().isLoaded(ScreenNames::dlgCategories));
 }
 
-TEST_F(MainWindowTest, CloseBoxAnsweredNoLeavesEverythingAsItWas) {
+TEST_F(MainWindowTest, QuitAnsweredNoFromCloseBoxOrExitMenuLeavesEverythingAsItWas) {
     startUp();
     openAllScreens();
-    dialogs.answerNo();
-
-    EXPECT_FALSE(window.close());
-
-    EXPECT_EQ(dialogs.dump(), QStringList{kQuitQuestion});
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(Screens::instance().loadedNames().size(), kAllScreens.size());
-    EXPECT_TRUE(factories.log.isEmpty());
-    EXPECT_EQ(openConnections(), kAllConnections);
+    for (const bool viaExitMenu : {false, true}) {
+        SCOPED_TRACE(viaExitMenu ? "exit menu" : "close box");
+        dialogs.clear();
+        dialogs.answerNo();
+        if (viaExitMenu) {
+            window.menuItem(QStringLiteral("mnuFileExit"))->trigger();
+        } else {
+            EXPECT_FALSE(window.close());
+        }
+        EXPECT_EQ(dialogs.dump(), QStringList{kQuitQuestion});
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(Screens::instance().loadedNames().size(), kAllScreens.size());
+        EXPECT_TRUE(factories.log.isEmpty());
+        EXPECT_EQ(openConnections(), kAllConnections);
+        EXPECT_EQ(endCount, 0);
+    }
 }
 
 TEST_F(MainWindowTest, CloseBoxAnsweredYesUnloadsInOrderAndClosesConnections) {
@@ -267,35 +268,8 @@ TEST_F(MainWindowTest, CloseBoxAnsweredYesUnloadsInOrderAndClosesConnections) {
     EXPECT_EQ(endCount, 0);
 }
 
-TEST_F(MainWindowTest, CloseApplicationSkipsScreensThatAreNotLoaded) {
+TEST_F(MainWindowTest, ExitMenuAnsweredYesUnloadsOnlyLoadedScreensAndEndsWithoutAskingAgain) {
     startUp(); // quick launch and company screen only
-    Screens::instance().OpenScreen(ScreenNames::dlgIncome, 500, 100);
-    factories.log.clear();
-    dialogs.answerYes();
-
-    window.close();
-
-    EXPECT_EQ(factories.log,
-              QStringList({"unload dlgDataPath", "unload dlgIncome", "unload dlgQuickLaunch"}));
-    EXPECT_TRUE(openConnections().isEmpty());
-}
-
-TEST_F(MainWindowTest, ExitMenuAnsweredNoDoesNothing) {
-    startUp();
-    dialogs.answerNo();
-
-    window.menuItem(QStringLiteral("mnuFileExit"))->trigger();
-
-    EXPECT_EQ(dialogs.dump(), QStringList{kQuitQuestion});
-    EXPECT_EQ(endCount, 0);
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(Screens::instance().loadedNames(),
-              QStringList({ScreenNames::dlgDataPath, ScreenNames::dlgQuickLaunch}));
-    EXPECT_EQ(openConnections(), kAllConnections);
-}
-
-TEST_F(MainWindowTest, ExitMenuAnsweredYesShutsDownAndEndsWithoutAskingAgain) {
-    startUp();
     dialogs.answerYes();
 
     window.menuItem(QStringLiteral("mnuFileExit"))->trigger();

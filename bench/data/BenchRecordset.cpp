@@ -124,7 +124,12 @@ template <typename Step> double timed(const char* label, Step step) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const long rows = argc > 1 ? std::atol(argv[1]) : 1000000;
+    bool rowsOk = true;
+    const long rows = argc > 1 ? QString::fromLocal8Bit(argv[1]).toLong(&rowsOk) : 1000000;
+    if (!rowsOk || rows < 1) {
+        std::fprintf(stderr, "usage: bench_recordset [ENTRIES (default 1000000)] [FILE]\n");
+        return 2;
+    }
     QTemporaryDir dir;
     const QString path =
         argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("bench.dat"));

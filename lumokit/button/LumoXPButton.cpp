@@ -114,6 +114,32 @@ int shiftOf(Qt::KeyboardModifiers modifiers) {
     return result;
 }
 
+// The arguments OLEDragDrop and OLEDragOver share: Data, Effect, Button,
+// Shift, x, y (OLEDragOver adds State).
+QVariantList dropArgs(OleDataObject* data, int effect, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers, QPointF at) {
+    return {dataValue(data),
+            effect,
+            int16Value(buttonsOf(buttons)),
+            int16Value(shiftOf(modifiers)),
+            static_cast<float>(at.x()),
+            static_cast<float>(at.y())};
+}
+
+// Accepts the drop with the effect the host's handler left, preferring the
+// action the user proposed.
+void acceptDropEffect(QDropEvent* event, int effect) {
+    const Qt::DropActions accepted = actionsOf(effect) & event->possibleActions();
+    if (accepted == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(accepted.testFlag(event->proposedAction()) ? event->proposedAction()
+                         : accepted.testFlag(Qt::CopyAction)        ? Qt::CopyAction
+                                                                    : Qt::MoveAction);
+    event->accept();
+}
+
 } // namespace
 
 LumoXPButton::LumoXPButton(QWidget* parent) : UserControl(parent) {
@@ -976,27 +1002,14 @@ void LumoXPButton::mSubClass_NewMessage(HWND, UINT& uMsg, WPARAM&, LPARAM&, bool
 // --- OLE drop target ----------------------------------------------------------------
 
 void LumoXPButton::RaiseDragOver(QDropEvent* event, int state) {
-    const QPointF at = event->position();
-    QVariantList args{dataValue(m_dropData.get()),
-                      effectsOf(event->possibleActions()),
-                      int16Value(buttonsOf(event->buttons())),
-                      int16Value(shiftOf(event->modifiers())),
-                      static_cast<float>(at.x()),
-                      static_cast<float>(at.y()),
-                      int16Value(state)};
+    QVariantList args = dropArgs(m_dropData.get(), effectsOf(event->possibleActions()),
+                                 event->buttons(), event->modifiers(), event->position());
+    args.append(int16Value(state));
     const ComPtr<OleDataObject> data = m_dropData; // a handler may end the drag
     if (!Raise(OLEDragOverEventId, args, data.get())) {
         return;
     }
-    const Qt::DropActions accepted = actionsOf(args.value(1).toInt()) & event->possibleActions();
-    if (accepted == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(accepted.testFlag(event->proposedAction()) ? event->proposedAction()
-                         : accepted.testFlag(Qt::CopyAction)        ? Qt::CopyAction
-                                                                    : Qt::MoveAction);
-    event->accept();
+    acceptDropEffect(event, args.value(1).toInt());
 }
 
 void LumoXPButton::dragEnterEvent(QDragEnterEvent* event) {
@@ -1024,13 +1037,9 @@ void LumoXPButton::dragLeaveEvent(QDragLeaveEvent* event) {
     if (!data) {
         return;
     }
-    QVariantList args{dataValue(data.get()),
-                      vbDropEffectNone,
-                      int16Value(buttonsOf(QGuiApplication::mouseButtons())),
-                      int16Value(shiftOf(QGuiApplication::keyboardModifiers())),
-                      static_cast<float>(m_dropPosition.x()),
-                      static_cast<float>(m_dropPosition.y()),
-                      int16Value(vbLeave)};
+    QVariantList args = dropArgs(data.get(), vbDropEffectNone, QGuiApplication::mouseButtons(),
+                                 QGuiApplication::keyboardModifiers(), m_dropPosition);
+    args.append(int16Value(vbLeave));
     Raise(OLEDragOverEventId, args, data.get());
     event->accept();
 }
@@ -1043,25 +1052,12 @@ void LumoXPButton::dropEvent(QDropEvent* event) {
         event->ignore();
         return;
     }
-    const QPointF at = event->position();
-    QVariantList args{dataValue(data.get()),
-                      effectsOf(event->possibleActions()),
-                      int16Value(buttonsOf(event->buttons())),
-                      int16Value(shiftOf(event->modifiers())),
-                      static_cast<float>(at.x()),
-                      static_cast<float>(at.y())};
+    QVariantList args = dropArgs(data.get(), effectsOf(event->possibleActions()), event->buttons(),
+                                 event->modifiers(), event->position());
     if (!Raise(OLEDragDropEventId, args, data.get())) {
         return;
     }
-    const Qt::DropActions accepted = actionsOf(args.value(1).toInt()) & event->possibleActions();
-    if (accepted == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(accepted.testFlag(event->proposedAction()) ? event->proposedAction()
-                         : accepted.testFlag(Qt::CopyAction)        ? Qt::CopyAction
-                                                                    : Qt::MoveAction);
-    event->accept();
+    acceptDropEffect(event, args.value(1).toInt());
 }
 
 } // namespace lumokit

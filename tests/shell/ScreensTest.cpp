@@ -59,14 +59,6 @@ TEST_F(ScreensTest, LoadedScreenIsFramedButHiddenUntilShown) {
     EXPECT_EQ(screen->subWindow()->windowTitle(), QStringLiteral("dlgAbout"));
 }
 
-TEST_F(ScreensTest, NameWithoutFactoryOpensNothing) {
-    FakeDialogs dialogs;
-    EXPECT_EQ(Screens::instance().OpenScreen(QStringLiteral("dlgReports"), 500, 100), nullptr);
-    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgReports")));
-    EXPECT_TRUE(area.subWindowList().isEmpty());
-    EXPECT_TRUE(dialogs.calls().empty());
-}
-
 TEST_F(ScreensTest, UnloadForgetsTheScreenAndUnloadingAgainDoesNothing) {
     FakeScreenFactories factories({QStringLiteral("dlgCategories")});
     QPointer<Screen> screen = Screens::instance().OpenScreen(QStringLiteral("dlgCategories"));
@@ -84,36 +76,42 @@ TEST_F(ScreensTest, UnloadForgetsTheScreenAndUnloadingAgainDoesNothing) {
     EXPECT_NE(Screens::instance().OpenScreen(QStringLiteral("dlgCategories")), nullptr);
 }
 
-TEST_F(ScreensTest, ClosingTheChildWindowUnloadsTheScreen) {
-    FakeScreenFactories factories({QStringLiteral("dlgCompanyInfo")});
-    Screen* screen = Screens::instance().OpenScreen(QStringLiteral("dlgCompanyInfo"), 500, 100);
-    ASSERT_NE(screen, nullptr);
-    screen->subWindow()->close();
-    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgCompanyInfo")));
-    EXPECT_EQ(factories.log, QStringList({"load dlgCompanyInfo", "unload dlgCompanyInfo"}));
-    flushDeletes();
-    EXPECT_TRUE(area.subWindowList().isEmpty());
+TEST_F(ScreensTest, ClosingTheChildWindowOrUnloadingFromItsOwnHandlerUnloadsTheScreen) {
+    const std::pair<const char*, std::function<void(Screen*)>> ways[] = {
+        {"close", [](Screen* screen) { screen->subWindow()->close(); }},
+        {"own handler",
+         [](Screen* screen) {
+             QMetaObject::invokeMethod(
+                 screen, [screen] { screen->Unload(); }, Qt::QueuedConnection);
+         }},
+    };
+    for (const auto& [way, unload] : ways) {
+        SCOPED_TRACE(way);
+        FakeScreenFactories factories({QStringLiteral("dlgAbout")});
+        Screen* screen = Screens::instance().OpenScreen(QStringLiteral("dlgAbout"), 500, 100);
+        ASSERT_NE(screen, nullptr);
+        unload(screen);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] { return !Screens::instance().isLoaded(QStringLiteral("dlgAbout")); }));
+        EXPECT_EQ(factories.log, QStringList({"load dlgAbout", "unload dlgAbout"}));
+        flushDeletes();
+        EXPECT_TRUE(area.subWindowList().isEmpty());
+    }
 }
 
-TEST_F(ScreensTest, ScreenUnloadingItselfFromItsOwnHandlerIsSafe) {
-    FakeScreenFactories factories({QStringLiteral("dlgAbout")});
-    Screen* screen = Screens::instance().OpenScreen(QStringLiteral("dlgAbout"), 500, 100);
-    ASSERT_NE(screen, nullptr);
-    QMetaObject::invokeMethod(
-        screen, [screen] { screen->Unload(); }, Qt::QueuedConnection);
-    EXPECT_TRUE(
-        QTest::qWaitFor([] { return !Screens::instance().isLoaded(QStringLiteral("dlgAbout")); }));
-    flushDeletes();
-    EXPECT_TRUE(area.subWindowList().isEmpty());
-}
-
-TEST_F(ScreensTest, FactoryFailureLeavesNothingLoaded) {
+TEST_F(ScreensTest, FactoryFailureOrNoFactoryLeavesNothingLoaded) {
     Screens::instance().registerScreen(QStringLiteral("dlgBroken"), []() -> Screen* {
         throw RuntimeError(kErrorBadFormData, QStringLiteral("Form dlgBroken: broken."));
     });
     EXPECT_THROW(Screens::instance().Load(QStringLiteral("dlgBroken")), RuntimeError);
     EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgBroken")));
     Screens::instance().unregisterScreen(QStringLiteral("dlgBroken"));
+
+    FakeDialogs dialogs; // a name without a factory opens nothing, quietly
+    EXPECT_EQ(Screens::instance().OpenScreen(QStringLiteral("dlgReports"), 500, 100), nullptr);
+    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgReports")));
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+    EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST(ScreensWithoutArea, ScreenStandsAloneAndIsPlacedInTwips) {

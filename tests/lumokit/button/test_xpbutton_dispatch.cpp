@@ -100,6 +100,8 @@ TEST(XPButtonDispatch, EveryWriterReachesItsOwnProperty) {
     client.put(QStringLiteral("ShowIcon"), false);
     client.putRef(QStringLiteral("Icon"), QVariant::fromValue(Picture::fromImage(image)));
     EXPECT_TRUE(button->ShowIcon());
+    EXPECT_THROW(client.put(QStringLiteral("Icon"), QVariant::fromValue(button->Icon())), ComError)
+        << "Icon is set by reference only";
     client.putRef(QStringLiteral("Font"), fixedFont());
     EXPECT_EQ(button->Font(), fixedFont());
 

@@ -86,52 +86,53 @@ TEST(XPButtonProperties, AnEmptyBagGivesTheBagDefaults) {
 }
 
 TEST(XPButtonProperties, EveryKeyRoundTripsInItsOrder) {
-    auto button = makeButton();
-    button->setCaption(QStringLiteral("&Print && Save"));
-    button->setBorderColor(0x010203);
-    button->setBorderColorOver(0x040506);
-    button->setIcon(blueIcon());
-    button->setBorderColorDown(0x070809);
-    button->setBackColor(0x80000005u);
-    button->setBackColorOver(0x0A0B0C);
-    button->setBackColorDown(0x0D0E0F);
-    button->setBackColorIcon(0x101112);
-    button->setBackColorIconOver(0x131415);
-    button->setBackColorIconDown(0x161718);
-    button->setIconSizeWidth(24);
-    button->setIconSizeHeight(20);
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSizeF(10);
     font.setBold(true);
-    button->setFont(font);
-    button->setEnabled(false);
-    button->setShadowSize(3);
-    button->setFontColor(0x191A1B);
-    button->setShadowColor(0x1C1D1E);
-    button->setShowShadowOver(true);
-    button->setMultiLine(true);
-    button->setAlignCaption(CaptionAlign::caRight);
-    button->setShowFocus(true);
-    button->setFontColorOver(0x1F2021);
-    button->setFontColorDown(0x222324);
-    button->setChecked(true);
-    button->setValue(true);
-    button->setCheckedColor(0x252627);
-    button->setOLEDropMode(1);
-    button->setFocusColor(0x28292A);
-    button->setShowIcon(false);
-    button->setStyle(lumoStyle::lumoXP);
-    button->setButtonFadeColor(0x2B2C2D);
-
+    // A value unlike its default for every stored property, in bag order.
+    const std::pair<const char*, QVariant> values[] = {
+        {"Caption", QStringLiteral("&Print && Save")},
+        {"BorderColor", 0x010203u},
+        {"BorderColorOver", 0x040506u},
+        {"Icon", QVariant::fromValue(blueIcon())},
+        {"BorderColorDown", 0x070809u},
+        {"BackColor", 0x80000005u},
+        {"BackColorOver", 0x0A0B0Cu},
+        {"BackColorDown", 0x0D0E0Fu},
+        {"BackColorIcon", 0x101112u},
+        {"BackColorIconOver", 0x131415u},
+        {"BackColorIconDown", 0x161718u},
+        {"IconSizeWidth", 24},
+        {"IconSizeHeight", 20},
+        {"Font", font},
+        {"Enabled", false},
+        {"ShadowSize", 3},
+        {"FontColor", 0x191A1Bu},
+        {"ShadowColor", 0x1C1D1Eu},
+        {"ShowShadowOver", true},
+        {"MultiLine", true},
+        {"AlignCaption", QVariant::fromValue(CaptionAlign::caRight)},
+        {"ShowFocus", true},
+        {"FontColorOver", 0x1F2021u},
+        {"FontColorDown", 0x222324u},
+        {"Checked", true},
+        {"Value", true},
+        {"CheckedColor", 0x252627u},
+        {"OLEDropMode", QVariant::fromValue<short>(1)},
+        {"FocusColor", 0x28292Au},
+        {"ShowIcon", false},
+        {"Style", QVariant::fromValue(lumoStyle::lumoXP)},
+        {"ButtonFadeColor", 0x2B2C2Du},
+    };
+    auto button = makeButton();
+    QStringList keys;
+    for (const auto& [name, value] : values) {
+        ASSERT_TRUE(button->setProperty(name, value)) << name;
+        keys.append(QLatin1String(name));
+    }
     PropertyBag bag;
     button->WriteTo(bag);
-    const QString keys = QStringLiteral(
-        "Caption BorderColor BorderColorOver Icon BorderColorDown BackColor BackColorOver "
-        "BackColorDown BackColorIcon BackColorIconOver BackColorIconDown IconSizeWidth "
-        "IconSizeHeight Font Enabled ShadowSize FontColor ShadowColor ShowShadowOver MultiLine "
-        "AlignCaption ShowFocus FontColorOver FontColorDown Checked Value CheckedColor "
-        "OLEDropMode FocusColor ShowIcon Style ButtonFadeColor");
-    EXPECT_EQ(bag.keys().join(QLatin1Char(' ')), keys);
+    EXPECT_EQ(bag.keys(), keys);
     EXPECT_EQ(bag.kind(QStringLiteral("OLEDropMode")), PropertyBag::Kind::Integer);
 
     // Through JSON, as forms store it.

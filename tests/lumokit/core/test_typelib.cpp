@@ -66,14 +66,6 @@ std::string slotSummary(const char* className, int slot) {
 
 } // namespace
 
-TEST(TypeLibrary, HeaderIdentifiesTheLibrary) {
-    EXPECT_EQ(lib().name, QStringLiteral("LumoKit"));
-    EXPECT_EQ(lib().libid.toString(), QStringLiteral("{3BBEC9BA-158B-49A1-A585-4622DB6C8488}"));
-    EXPECT_EQ(lib().versionText(), QStringLiteral("12.0"));
-    EXPECT_EQ(lib().lcid, 0x409);
-    EXPECT_EQ(lib().flags, 0x2);
-}
-
 struct ClassRow {
     const char* name;
     const char* clsid;
@@ -141,23 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
     SpotChecks, SlotOrder,
     ::testing::Values(
         SlotRow{"LumoXPButton", 1, "RefreshControl method()"},
-        SlotRow{"LumoXPButton", 3, "DrawControl method(buttontype:long)"},
         SlotRow{"LumoXPButton", 6, "Icon putref(New_Icon:Picture*)"},
-        SlotRow{"LumoXPButton", 32, "Font putref(New_Font:Font*)"},
         SlotRow{"LumoXPButton", 45, "AlignCaption get() -> CaptionAlign"},
-        SlotRow{"LumoXPButton", 59, "hwnd get() -> long"},
-        SlotRow{"LumoXPButton", 63, "OLEDropMode put(New_OLEDropMode:short)"},
         SlotRow{"LumoXPButton", 72, "UnloadSubClass method()"},
         SlotRow{"lumoadvToolbar", 1, "SubClass method(sSub:VARIANT_BOOL&)"},
         SlotRow{"lumoadvToolbar", 2,
                 "AddMenu method(buttonindex:long,mItem:BSTR,mIcon:Picture*&,Style:sStyle&,"
                 "mEnable:VARIANT_BOOL&?,mVisible:VARIANT_BOOL&?,mIsChecked:VARIANT_BOOL&?)"},
-        SlotRow{"lumoadvToolbar", 13,
-                "MouseOut method(Button:short&,Shift:short&,x:single&,y:single&) -> VARIANT"},
         SlotRow{"lumoadvToolbar", 60,
                 "ButtonPicture putref(index:long,New_ButtonPicture:Picture*)"},
-        SlotRow{"lumoadvToolbar", 83,
-                "DropDownEnable get(buttonindex:long,MenuIndex:long) -> VARIANT_BOOL"},
         SlotRow{"lumoadvToolbar", 130,
                 "PopUpSubCount put(buttonindex:long,New_PopUpSubCount:long)"},
         SlotRow{
@@ -175,36 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
         SlotRow{"cTimer", 3, "Item putref(Item:VARIANT)"},
         SlotRow{"cTimer", 5, "Interval put(New_Interval:long&)"},
         SlotRow{"cTimer", 6, "PulseTimer method()"}, SlotRow{"cTimer", 7, "no slot"}));
-
-struct DispidRow {
-    const char* className;
-    const char* member;
-    DISPID dispid;
-};
-
-class Dispids : public ::testing::TestWithParam<DispidRow> {};
-
-TEST_P(Dispids, ByName) {
-    const DispidRow& row = GetParam();
-    EXPECT_EQ(
-        coclass(row.className).defaultInterface->dispidOfName(QString::fromLatin1(row.member)),
-        row.dispid);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranges, Dispids,
-                         ::testing::Values(DispidRow{"cTimer", "PulseTimer", 0x60030002},
-                                           DispidRow{"cTimer", "Timer", DISPID_UNKNOWN},
-                                           DispidRow{"LumoXPButton", "RefreshControl", 0x60030000},
-                                           DispidRow{"LumoXPButton", "Icon", 0x68030004},
-                                           DispidRow{"LumoXPButton", "BorderColor", 0x68030005},
-                                           DispidRow{"LumoXPButton", "hwnd", 0x6803001F},
-                                           DispidRow{"LumoXPButton", "OLEDrag", 0x60030021},
-                                           DispidRow{"LumoXPButton", "UnloadSubClass", 0x60030027},
-                                           DispidRow{"lumoadvToolbar", "MouseOut", 0x6003000C},
-                                           DispidRow{"lumoadvToolbar", "ButtonColor", 0x6803000D},
-                                           DispidRow{"lumoadvToolbar", "PopUpSubCount", 0x68030048},
-                                           DispidRow{"lumoTabStrip", "FocusColor", 0x6803001A},
-                                           DispidRow{"lumoStatusbar", "BorderColor", 0x6803000B}));
 
 TEST(TypeLibrary, ReadersAndWritersShareOneIdentifierAndDistinctMembersDoNot) {
     for (const InterfaceInfo& iface : lib().interfaces) {
@@ -272,12 +226,7 @@ TEST(TypeLibrary, EventsAreNumberedFromOneInDeclarationOrder) {
             EXPECT_EQ(events.events[i].id, static_cast<DISPID>(i + 1));
         }
     }
-    const EventInterfaceInfo& toolbar = *coclass("lumoadvToolbar").eventInterface;
-    EXPECT_EQ(toolbar.idOfName(u"ButtonClick"), 1);
-    EXPECT_EQ(toolbar.idOfName(u"MouseOverButton"), 8);
-    EXPECT_EQ(toolbar.idOfName(u"KeyPress"), 15);
-    EXPECT_EQ(coclass("lumoTabStrip").eventInterface->idOfName(u"resize"), 10);
-    EXPECT_EQ(coclass("LumoXPButton").eventInterface->idOfName(u"OLEStartDrag"), 16);
+    EXPECT_EQ(coclass("lumoadvToolbar").eventInterface->idOfName(u"KeyPress"), 15);
     EXPECT_EQ(coclass("cTimer").eventInterface->idOfName(u"timer"), 1);
 }
 
@@ -316,16 +265,9 @@ TEST(TypeLibrary, EnumerationsWithTheirValues) {
     EXPECT_EQ(lib().enumByName(u"EErrorTimer")->members.size(), 3u);
 }
 
-TEST(TypeLibrary, DefaultsOfOptionalParameters) {
-    const MemberInfo& addButton = coclass("lumoadvToolbar").defaultInterface->members.at(2);
-    ASSERT_EQ(addButton.name, QStringLiteral("AddButton"));
-    EXPECT_EQ(addButton.requiredParamCount(), 0);
-    EXPECT_EQ(addButton.params.at(7).name, QStringLiteral("PlaceHoderWidth"));
-    EXPECT_EQ(addButton.params.at(7).defaultValue.toInt(), 50);
-    EXPECT_TRUE(addButton.params.at(5).defaultValue.toBool());
-}
-
 TEST(TypeLibraryPrinter, DescribesLibraryInterfacesEventsAndClasses) {
+    EXPECT_EQ(lib().lcid, 0x409);
+    EXPECT_EQ(lib().flags, 0x2);
     const QString text = TypeLibraryPrinter::print(lib());
     const char* expectedLines[] = {
         "  uuid(3BBEC9BA-158B-49A1-A585-4622DB6C8488),",

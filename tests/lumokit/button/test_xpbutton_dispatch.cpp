@@ -36,27 +36,17 @@ LumoXPButton* buttonOf(const ComPtr<IDispatch>& object) {
     return qobject_cast<LumoXPButton*>(object.as<IControl>()->GetWidget());
 }
 
-TEST(XPButtonDispatch, EveryMemberOfTheInterfaceIsBound) {
-    const InterfaceInfo& iface =
-        *TypeLibrary::instance().coclassById(CLSID_LumoXPButton)->defaultInterface;
-    const BindingTable& bindings = LumoXPButtonBindings::bindings();
-    QSet<DISPID> distinct;
-    for (const MemberInfo& member : iface.members) {
-        EXPECT_NE(bindings.find(member), nullptr) << member.name.toStdString();
-        distinct.insert(member.dispid);
-    }
-    EXPECT_EQ(bindings.boundCount(), static_cast<int>(iface.members.size()));
-    EXPECT_EQ(distinct.size(), 40) << "readers and writers share an identifier";
-}
-
-TEST(XPButtonDispatch, EveryWriterReachesItsOwnProperty) {
+TEST(XPButtonDispatch, EveryMemberIsBoundAndEveryWriterReachesItsOwnProperty) {
     ComPtr<IDispatch> object = createButton();
     DispatchClient client(object);
     LumoXPButton* button = buttonOf(object);
     const InterfaceInfo& iface =
         *TypeLibrary::instance().coclassById(CLSID_LumoXPButton)->defaultInterface;
+    const BindingTable& bindings = LumoXPButtonBindings::bindings();
+    EXPECT_EQ(bindings.boundCount(), static_cast<int>(iface.members.size()));
     int n = 0;
     for (const MemberInfo& member : iface.members) {
+        EXPECT_NE(bindings.find(member), nullptr) << member.name.toStdString();
         if (member.kind != InvokeKind::PropertyPut) {
             continue;
         }

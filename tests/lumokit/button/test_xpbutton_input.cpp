@@ -103,15 +103,14 @@ TEST_F(XPButtonInput, DropClickGivesTheLowerLeftCornerInTwips) {
     EXPECT_FLOAT_EQ(spy[0][1].toFloat(), static_cast<float>((topLeft.y() + 24) * 15));
 }
 
-TEST_F(XPButtonInput, FastDoubleClickGivesTwoClicks) {
+TEST_F(XPButtonInput, DoubleClickGivesTwoClicksButIsAPressOnlyWhileSubclassed) {
     doubleClick(button);
     EXPECT_EQ(log->count(QStringLiteral("Click")), 2);
     EXPECT_EQ(log->count(QStringLiteral("MouseDown")), 2) << "the second press is a press";
     EXPECT_EQ(log->count(QStringLiteral("DropClick")), 2);
     EXPECT_FALSE(button->Value()) << "flipped twice";
-}
 
-TEST_F(XPButtonInput, WithoutSubclassingADoubleClickStillClicksButIsNoPress) {
+    log->entries.clear();
     button->UnloadSubClass();
     doubleClick(button);
     EXPECT_EQ(log->count(QStringLiteral("Click")), 2) << "the double-click handler clicks";

@@ -3,6 +3,7 @@
 // and the host-side lookup's errors.
 #include "core/com/Registration.h"
 #include "core/com/ToolboxImages.h"
+#include "core/com/TypeLibrary.h"
 
 #include <lumokit/ComServer.h>
 #include <lumokit/HostLoader.h>
@@ -87,38 +88,25 @@ TEST_F(RegistrationTest, RegisterWritesTheTypeLibraryAndEveryClass) {
     EXPECT_EQ(lib[QStringLiteral("lcid")].toInt(), 0x409);
     EXPECT_EQ(lib[QStringLiteral("flags")].toInt(), 2);
 
-    struct Row {
-        GUID clsid;
-        const char* name;
-        bool control;
-        int image;
-    };
-    const Row rows[] = {
-        {CLSID_LumoXPButton, "LumoXPButton", true, 30000},
-        {CLSID_lumoadvToolbar, "lumoadvToolbar", true, 30001},
-        {CLSID_lumoTabStrip, "lumoTabStrip", true, 30002},
-        {CLSID_lumoStatusbar, "lumoStatusbar", true, 30003},
-        {CLSID_clsSubClass, "clsSubClass", false, 0},
-        {CLSID_cTimer, "cTimer", false, 0},
-    };
+    // Every class of the type library, as it describes itself.
     const QJsonObject classes = root[QStringLiteral("classes")].toObject();
     const QJsonObject progIds = root[QStringLiteral("progIds")].toObject();
     EXPECT_EQ(classes.size(), 6);
-    for (const Row& row : rows) {
-        const QString progId = QStringLiteral("LumoKit.") + QLatin1String(row.name);
-        const QJsonObject entry = classes[row.clsid.toString()].toObject();
-        EXPECT_EQ(entry[QStringLiteral("progId")].toString(), progId);
-        EXPECT_EQ(entry[QStringLiteral("server")].toString(), fakeLibrary);
-        EXPECT_EQ(entry[QStringLiteral("control")].toBool(), row.control) << row.name;
-        EXPECT_EQ(progIds[progId].toString(), row.clsid.toString());
-        EXPECT_EQ(entry.contains(QStringLiteral("toolboxImage")), row.control) << row.name;
-        if (row.control) {
+    for (const CoClassInfo& c : TypeLibrary::instance().coclasses) {
+        const std::string name = c.name.toStdString();
+        const QJsonObject entry = classes[c.clsid.toString()].toObject();
+        EXPECT_EQ(entry[QStringLiteral("progId")].toString(), c.progId()) << name;
+        EXPECT_EQ(entry[QStringLiteral("server")].toString(), fakeLibrary) << name;
+        EXPECT_EQ(entry[QStringLiteral("control")].toBool(), c.control) << name;
+        EXPECT_EQ(progIds[c.progId()].toString(), c.clsid.toString()) << name;
+        EXPECT_EQ(entry.contains(QStringLiteral("toolboxImage")), c.control) << name;
+        if (c.control) {
             EXPECT_EQ(entry[QStringLiteral("toolboxBitmap")].toString(),
-                      fakeLibrary + QStringLiteral(", ") + QString::number(row.image));
+                      fakeLibrary + QStringLiteral(", ") + QString::number(c.toolboxImageId));
             const QImage image = QImage::fromData(
                 QByteArray::fromBase64(entry[QStringLiteral("toolboxImage")].toString().toLatin1()),
                 "PNG");
-            EXPECT_EQ(image.size(), QSize(16, 16)) << row.name;
+            EXPECT_EQ(image.size(), QSize(16, 16)) << name;
         }
     }
     EXPECT_EQ(root[QStringLiteral("interfaces")].toObject().size(), 12);
@@ -155,8 +143,13 @@ TEST_F(RegistrationTest, OtherEntriesSurviveRegistrationAndUnregistrationRemoves
     EXPECT_EQ(readJson(path), expected);
 }
 
-TEST_F(RegistrationTest, UnregisteringLeavesAnEmptyRegistryWhenOnlyWeWereThere) {
+TEST_F(RegistrationTest, RegisteringTwiceKeepsOneSetAndUnregisteringLeavesAnEmptyRegistry) {
+    ASSERT_EQ(Registration::registerServer(path, QStringLiteral("/first/liblumokit.so")), S_OK);
     ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
+    const QJsonObject root = readJson(path);
+    EXPECT_EQ(root[QStringLiteral("classes")].toObject().size(), 6);
+    EXPECT_EQ(Registry::findProgId(root, QStringLiteral("LumoKit.LumoXPButton"))->serverPath,
+              fakeLibrary);
     ASSERT_EQ(Registration::unregisterServer(path), S_OK);
     EXPECT_EQ(readJson(path), QJsonObject());
     // Again, and with no file at all: nothing to do, nothing created.
@@ -164,15 +157,6 @@ TEST_F(RegistrationTest, UnregisteringLeavesAnEmptyRegistryWhenOnlyWeWereThere) 
     const QString absent = dir.filePath(QStringLiteral("nowhere/registry.json"));
     EXPECT_EQ(Registration::unregisterServer(absent), S_OK);
     EXPECT_FALSE(QFileInfo::exists(absent));
-}
-
-TEST_F(RegistrationTest, RegisteringTwiceKeepsOneSetOfEntries) {
-    ASSERT_EQ(Registration::registerServer(path, QStringLiteral("/first/liblumokit.so")), S_OK);
-    ASSERT_EQ(Registration::registerServer(path, fakeLibrary), S_OK);
-    const QJsonObject root = readJson(path);
-    EXPECT_EQ(root[QStringLiteral("classes")].toObject().size(), 6);
-    EXPECT_EQ(Registry::findProgId(root, QStringLiteral("LumoKit.LumoXPButton"))->serverPath,
-              fakeLibrary);
 }
 
 TEST_F(RegistrationTest, ADamagedRegistryIsNeitherOverwrittenNorTrimmed) {

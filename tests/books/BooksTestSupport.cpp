@@ -25,11 +25,11 @@
 
 namespace quillmark::bookstest {
 
-namespace {
+using screentest::cellCentre;
+using screentest::flushDeletes;
+using screentest::rowShown;
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+namespace {
 
 Screen* makeScreen(const QString& name) {
     static const QHash<QString, std::function<Screen*()>> factories = {
@@ -52,28 +52,6 @@ QString fieldText(const QVariant& value) {
 
 QString moneyText(const QVariant& value) {
     return Currency::fromVariant(value).toString(2);
-}
-
-QString rowShown(const DataGrid* grid, int row) {
-    QStringList cells;
-    const QAbstractItemModel* model = grid->model();
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (!grid->isColumnHidden(column)) {
-            cells << model->data(model->index(row, column)).toString();
-        }
-    }
-    return cells.join(QLatin1Char('|'));
-}
-
-// The centre of the row's last visible cell, scrolled into view.
-QPoint cellCentre(DataGrid* grid, int row) {
-    int column = grid->model()->columnCount() - 1;
-    while (column > 0 && grid->isColumnHidden(column)) {
-        --column;
-    }
-    const QModelIndex index = grid->model()->index(row, column);
-    grid->scrollTo(index);
-    return grid->visualRect(index).center();
 }
 
 } // namespace
@@ -242,10 +220,6 @@ DataGrid* grid(const Screen* screen) {
     return screen->control<DataGrid>(QStringLiteral("gridTrans"));
 }
 
-void clickButton(const Screen* screen, const QString& name) {
-    QTest::mouseClick(screen->control<XPButtonSite>(name)->buttonWidget(), Qt::LeftButton);
-}
-
 void pressEnterOn(const Screen* screen, const QString& name) {
     QTest::keyClick(screen->control<XPButtonSite>(name)->buttonWidget(), Qt::Key_Return);
 }
@@ -265,14 +239,6 @@ QString modeButtons(const Screen* screen) {
                           {"cmdNew", "cmdEdit", "cmdClose", "cmdSave", "cmdCancel", "cmdDelete"});
 }
 
-QStringList shownRows(const DataGrid* grid) {
-    QStringList rows;
-    for (int row = 0; row < grid->model()->rowCount(); ++row) {
-        rows << rowShown(grid, row);
-    }
-    return rows;
-}
-
 QString currentRowShown(const DataGrid* grid) {
     const QModelIndex current = grid->currentIndex();
     return current.isValid() ? rowShown(grid, current.row()) : QStringLiteral("(none)");
@@ -288,20 +254,10 @@ int rowShowingCode(const DataGrid* grid, int code) {
     return -1;
 }
 
-void clickRow(DataGrid* grid, int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row));
-}
-
 void doubleClickRow(DataGrid* grid, int row) {
     // A double-click: press and release, then the second press.
     clickRow(grid, row);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row));
-}
-
-void clickHeader(DataGrid* grid, int column) {
-    QHeaderView* header = grid->horizontalHeader();
-    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
 QWidget* keyboardReceiver() {
@@ -335,10 +291,6 @@ QString editState(const QComboBox* combo) {
                text.mid(start + length);
     }
     return text.left(edit->cursorPosition()) + QLatin1Char('|') + text.mid(edit->cursorPosition());
-}
-
-std::string lines(const QStringList& list) {
-    return list.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace quillmark::bookstest

@@ -5,6 +5,7 @@
 // open them, simulated mouse and keys that go where a real user's would, and
 // short readers of what the screens show and the data file holds.
 #include "common/FakeDialogs.h"
+#include "common/ScreenDriving.h"
 #include "quillmark/books/TransactionScreen.h"
 #include "quillmark/shell/mdiMain.h"
 
@@ -17,11 +18,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-
-// Readable texts in test failure output.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 class QComboBox;
 class QLineEdit;
@@ -92,22 +88,21 @@ QLineEdit* lineEdit(const Screen* screen, const QString& name);
 QComboBox* categoryBox(const Screen* screen);
 DataGrid* grid(const Screen* screen);
 
-// Clicks a command button with a real press and release.
-void clickButton(const Screen* screen, const QString& name);
+using screentest::clickButton;
+using screentest::clickHeader;
+using screentest::clickRow;
+using screentest::lines;
+using screentest::shownRows;
 void pressEnterOn(const Screen* screen, const QString& name);
 // The names (without "cmd") of the enabled buttons, in the order given.
 QString enabledButtons(const Screen* screen, const QStringList& names);
 // "New Edit Close" while browsing, "Save Cancel Delete" while editing.
 QString modeButtons(const Screen* screen);
 
-// The grid's shown texts of the visible columns, one "a|b|c" string per row.
-QStringList shownRows(const DataGrid* grid);
 QString currentRowShown(const DataGrid* grid);
 // The row whose third column (a category's code) shows the code, or -1.
 int rowShowingCode(const DataGrid* grid, int code);
-void clickRow(DataGrid* grid, int row);
 void doubleClickRow(DataGrid* grid, int row);
-void clickHeader(DataGrid* grid, int column);
 
 // Keys as a keyboard delivers them: to the open drop-down list when there is
 // one, else to the widget with the focus.
@@ -118,8 +113,6 @@ void typeText(const QString& text);
 // The box's edit field as "text[selection]" with the highlighted part in
 // brackets, or "text|" / "te|xt" showing the caret when nothing is highlighted.
 QString editState(const QComboBox* combo);
-
-std::string lines(const QStringList& list);
 
 } // namespace bookstest
 } // namespace quillmark

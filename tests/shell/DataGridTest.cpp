@@ -111,21 +111,7 @@ protected:
         return deQuillmark::instance().cmdTransactions(QStringLiteral("INC"));
     }
 
-    // The texts of the visible columns, one string per row.
-    QStringList shownRows() const {
-        QStringList rows;
-        const QAbstractItemModel* model = grid.model();
-        for (int r = 0; r < model->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < model->columnCount(); ++c) {
-                if (!grid.isColumnHidden(c)) {
-                    cells << model->index(r, c).data().toString();
-                }
-            }
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows;
-    }
+    QStringList shownRows() const { return screentest::shownRows(&grid); }
 
     QPoint cellCentre(int row, int column) const {
         return grid.visualRect(grid.model()->index(row, column)).center();
@@ -157,33 +143,14 @@ TEST_F(DataGridTest, ShowsTheVisibleColumnsFormattedInTheRecordSetOrder) {
     }
     EXPECT_EQ(headers, QStringList({"Date", "Code", "Category", "Description", "Amount"}));
     EXPECT_TRUE(dialogs.calls().empty());
-}
 
-TEST_F(DataGridTest, FormatsFollowTheUsersLocale) {
+    // Formats follow the user's locale.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     DataGrid german;
     german.setColumns(incomeColumns());
     german.setDataSource(&runIncome());
     EXPECT_EQ(german.model()->index(0, 3).data().toString(), QStringLiteral("15.01.24"));
     EXPECT_EQ(german.model()->index(0, 7).data().toString(), QStringLiteral("1.234,50\u00a0€"));
-}
-
-TEST_F(DataGridTest, ColumnValuesOfTheCurrentRowIncludingHiddenOnes) {
-    grid.setDataSource(&runIncome());
-    grid.show();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(2, 5));
-
-    EXPECT_EQ(grid.currentIndex().row(), 2);
-    EXPECT_EQ(grid.DataSource()->AbsolutePosition(), 3);
-    EXPECT_EQ(grid.Columns(0).Value().toString(), QStringLiteral("INC"));
-    EXPECT_EQ(grid.Columns(2).Value().toInt(), fees);
-    EXPECT_EQ(grid.Columns(3).Value().toDateTime(), QDateTime(QDate(2024, 3, 5), QTime(18, 30)));
-    EXPECT_EQ(grid.Columns(4).Value().toString(), QStringLiteral("007"));
-    EXPECT_EQ(grid.Columns(6).Value().toString(), QStringLiteral("Consulting"));
-    EXPECT_EQ(grid.Columns(7).Value().value<Currency>(), Currency::fromUnits(250));
-    EXPECT_EQ(grid.Columns(8).Value().value<Currency>(), Currency());
-    EXPECT_EQ(grid.Columns(7).Text(), QStringLiteral("$250.00"));
-    EXPECT_THROW(grid.Columns(9), RuntimeError);
 }
 
 TEST_F(DataGridTest, RecordSetMovesAndBookmarksMoveTheGridAlsoAfterSort) {
@@ -212,7 +179,7 @@ TEST_F(DataGridTest, RecordSetMovesAndBookmarksMoveTheGridAlsoAfterSort) {
     EXPECT_THROW(grid.setBookmark(999999), RuntimeError);
 }
 
-TEST_F(DataGridTest, ClickDoubleClickAndHeaderClickAreRaised) {
+TEST_F(DataGridTest, ClicksAreRaisedAndColumnsGiveTheCurrentRowsValues) {
     grid.setDataSource(&runIncome());
     grid.show();
     QSignalSpy clicks(&grid, &DataGrid::Click);
@@ -228,13 +195,34 @@ TEST_F(DataGridTest, ClickDoubleClickAndHeaderClickAreRaised) {
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(2, 6));
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(doubleClicks.count(), 1);
+    // Column values of the current row, hidden ones included.
+    EXPECT_EQ(grid.currentIndex().row(), 2);
+    EXPECT_EQ(grid.DataSource()->AbsolutePosition(), 3);
+    EXPECT_EQ(grid.Columns(0).Value().toString(), QStringLiteral("INC"));
+    EXPECT_EQ(grid.Columns(2).Value().toInt(), fees);
+    EXPECT_EQ(grid.Columns(3).Value().toDateTime(), QDateTime(QDate(2024, 3, 5), QTime(18, 30)));
+    EXPECT_EQ(grid.Columns(4).Value().toString(), QStringLiteral("007"));
     EXPECT_EQ(grid.Columns(6).Value().toString(), QStringLiteral("Consulting"));
+    EXPECT_EQ(grid.Columns(7).Value().value<Currency>(), Currency::fromUnits(250));
+    EXPECT_EQ(grid.Columns(8).Value().value<Currency>(), Currency());
+    EXPECT_EQ(grid.Columns(7).Text(), QStringLiteral("$250.00"));
+    EXPECT_THROW(grid.Columns(9), RuntimeError);
 
     QHeaderView* header = grid.horizontalHeader();
     const QPoint onDescription(header->sectionViewportPosition(6) + 5, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onDescription);
     ASSERT_EQ(headClicks.count(), 1);
     EXPECT_EQ(headClicks.at(0).at(0).toInt(), 6);
+
+    // No editing through the grid, by clicks, typing or F2.
+    const QModelIndex cell = grid.model()->index(0, 6);
+    EXPECT_FALSE(grid.model()->flags(cell) & Qt::ItemIsEditable);
+    EXPECT_FALSE(grid.model()->setData(cell, QStringLiteral("changed")));
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(0, 6));
+    QTest::keyClicks(grid.viewport(), QStringLiteral("xyz"));
+    QTest::keyClick(grid.viewport(), Qt::Key_F2);
+    EXPECT_EQ(grid.findChild<QLineEdit*>(), nullptr) << "no editor opened";
+    EXPECT_EQ(cell.data().toString(), QStringLiteral("Advice"));
     EXPECT_TRUE(dialogs.calls().empty());
 }
 
@@ -280,20 +268,6 @@ TEST_F(DataGridTest, ValueMapChangesTheShownTextOnly) {
     EXPECT_EQ(categories.model()->index(0, 0).data().toString(), QStringLiteral("Expense"));
     EXPECT_EQ(categories.model()->index(0, 2).data().toString(), QStringLiteral("False"));
     EXPECT_EQ(categories.Columns(0).Value().toString(), QStringLiteral("EXP"));
-}
-
-TEST_F(DataGridTest, NoEditingThroughTheGrid) {
-    grid.setDataSource(&runIncome());
-    grid.show();
-    const QModelIndex cell = grid.model()->index(0, 6);
-    EXPECT_FALSE(grid.model()->flags(cell) & Qt::ItemIsEditable);
-    EXPECT_FALSE(grid.model()->setData(cell, QStringLiteral("changed")));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(0, 6));
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(0, 6));
-    QTest::keyClicks(grid.viewport(), QStringLiteral("xyz"));
-    QTest::keyClick(grid.viewport(), Qt::Key_F2);
-    EXPECT_EQ(grid.findChild<QLineEdit*>(), nullptr) << "no editor opened";
-    EXPECT_EQ(cell.data().toString(), QStringLiteral("Advice"));
 }
 
 TEST_F(DataGridTest, EmptyOrUnboundGridHasNoCurrentRow) {

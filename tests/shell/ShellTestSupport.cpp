@@ -77,10 +77,6 @@ QString TempProgramFolder::defaultDataFile() const {
     return m_dir.filePath(QStringLiteral("vevodir.dat"));
 }
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 namespace {
 
 const QStringList kAllScreens = {
@@ -129,15 +125,6 @@ QString DefaultBooksTest::onCompany(const QString& path) const {
     return path + QStringLiteral(" | ") + path + QStringLiteral(" | ") + folder.defaultDataFile();
 }
 
-void clickButton(const Screen* screen, const QString& name) {
-    QTest::mouseClick(screen->control<XPButtonSite>(name)->buttonWidget(), Qt::LeftButton);
-}
-
-void clickRow(DataGrid* grid, int row) {
-    const QRect cell = grid->visualRect(grid->model()->index(row, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
 QStringList storedCompanies() {
     QStringList rows;
     const std::unique_ptr<Recordset> rs = deQuillmark::instance().connSecurity().Execute(
@@ -149,10 +136,6 @@ QStringList storedCompanies() {
                          rs->Fields(2).Value().toString());
     }
     return rows;
-}
-
-std::string lines(const QStringList& list) {
-    return list.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace quillmark::test

@@ -5,6 +5,7 @@
 // its own with a default data file, and the program's own screens on the
 // default books as start-up leaves them.
 #include "common/FakeDialogs.h"
+#include "common/ScreenDriving.h"
 #include "quillmark/shell/FormData.h"
 #include "quillmark/shell/Screen.h"
 
@@ -16,11 +17,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-
-// Readable texts in test failure output.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace quillmark {
 
@@ -70,8 +66,10 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Runs deferred deletions (screens unload with deleteLater).
-void flushDeletes();
+using screentest::clickButton;
+using screentest::clickRow;
+using screentest::flushDeletes;
+using screentest::lines;
 
 // The program's screens registered, in a program folder of their own.
 class DefaultBooksTest : public ::testing::Test {
@@ -90,12 +88,8 @@ protected:
     TempProgramFolder folder;
 };
 
-// Clicks a command button of the screen with a real press and release.
-void clickButton(const Screen* screen, const QString& name);
-void clickRow(DataGrid* grid, int row);
 // The company list as stored in the default file, by key: "id|name|path".
 QStringList storedCompanies();
-std::string lines(const QStringList& list);
 
 } // namespace test
 } // namespace quillmark

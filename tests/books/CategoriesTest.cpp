@@ -117,7 +117,7 @@ TEST_F(CategoriesTest, NewCategoryIsStoredAndBecomesTheCurrentRow) {
     EXPECT_EQ(currentRowShown(grid), "Income|42|Consulting|No");
 }
 
-TEST_F(CategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRow) {
+TEST_F(CategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRowCodeChangedOrNot) {
     editCode(300);
     EXPECT_EQ(entry(), "300|EXPENSE|Postage");
     EXPECT_EQ(QApplication::focusWidget(), txtCode);
@@ -133,14 +133,14 @@ TEST_F(CategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRow) {
     EXPECT_EQ(stored().size(), before.size());
     EXPECT_EQ(mode(), kBrowsing);
     EXPECT_EQ(currentRowShown(grid), "Income|5|Postage & \"Stamps\"|No");
-}
 
-TEST_F(CategoriesTest, EditedCategoryKeepsItsOwnCode) {
-    editCode(300);
-    typeEntry(QStringLiteral("300"), QStringLiteral("Parcels"));
+    // An edited category may keep its own code.
+    dialogs->clear();
+    editCode(5);
+    typeEntry(QStringLiteral("5"), QStringLiteral("Parcels"));
     click("cmdSave");
     EXPECT_EQ(messages(), kSaved);
-    EXPECT_EQ(storedCode(300), "300|Parcels|EXP|0");
+    EXPECT_EQ(storedCode(5), "5|Parcels|INC|0");
 }
 
 struct SaveCheck {
@@ -264,23 +264,7 @@ TEST_F(CategoriesTest, SavingACategoryDeletedMeanwhileTellsTheUser) {
     EXPECT_EQ(rowShowingCode(grid, 300), -1);
 }
 
-TEST_F(CategoriesTest, TypingIntoTheTypeBoxChangesNothing) {
-    click("cmdNew");
-    QApplication::clipboard()->setText(QStringLiteral("INCOME"));
-    cboCatType->setFocus();
-    QTest::keyClicks(cboCatType, QStringLiteral("INCOME"));
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Backspace, Qt::NoModifier}, std::pair{Qt::Key_Delete, Qt::NoModifier},
-          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_Insert, Qt::ShiftModifier},
-          std::pair{Qt::Key_Return, Qt::NoModifier}}) {
-        QTest::keyClick(cboCatType, key, modifiers);
-    }
-    EXPECT_EQ(cboCatType->lineEdit()->text().toStdString(), "EXPENSE");
-    pickIncome(); // the list still sets it
-    EXPECT_EQ(cboCatType->currentText().toStdString(), "INCOME");
-}
-
-TEST_F(CategoriesTest, TypeBoxIsDisabledOnlyWhileAFixedCategoryIsEdited) {
+TEST_F(CategoriesTest, TypeBoxTakesNoTypingAndIsDisabledOnlyWhileAFixedCategoryIsEdited) {
     editCode(500);
     EXPECT_EQ(entry(), "500|EXPENSE|Advertising");
     EXPECT_FALSE(cboCatType->isEnabled());
@@ -297,6 +281,22 @@ TEST_F(CategoriesTest, TypeBoxIsDisabledOnlyWhileAFixedCategoryIsEdited) {
 
     editCode(300);
     EXPECT_TRUE(cboCatType->isEnabled());
+    click("cmdCancel");
+
+    // Typing into the type box changes nothing; only the list sets it.
+    click("cmdNew");
+    QApplication::clipboard()->setText(QStringLiteral("INCOME"));
+    cboCatType->setFocus();
+    QTest::keyClicks(cboCatType, QStringLiteral("INCOME"));
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Backspace, Qt::NoModifier}, std::pair{Qt::Key_Delete, Qt::NoModifier},
+          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_Insert, Qt::ShiftModifier},
+          std::pair{Qt::Key_Return, Qt::NoModifier}}) {
+        QTest::keyClick(cboCatType, key, modifiers);
+    }
+    EXPECT_EQ(cboCatType->lineEdit()->text().toStdString(), "EXPENSE");
+    pickIncome(); // the list still sets it
+    EXPECT_EQ(cboCatType->currentText().toStdString(), "INCOME");
 }
 
 TEST_F(CategoriesTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing) {

@@ -1,0 +1,73 @@
+#include "quillmark/reports/engine/Report.h"
+
+#include "quillmark/reports/engine/PagePainter.h"
+#include "quillmark/reports/engine/ReportError.h"
+
+#include <QFile>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace quillmark::report {
+
+Report::Report(ReportLayout layout, const RowSource& rows, const ValueOps& values)
+    : m_layout(std::move(layout)), m_rows(rows), m_values(values) {}
+
+Report::~Report() = default;
+
+void Report::run(const QDateTime& now) {
+    m_composer.reset();
+    m_binding.emplace(m_layout, m_rows);
+    m_scan = scanRows(m_binding->plan(), m_rows, m_values);
+    m_pages = paginate(m_layout, m_scan);
+    m_composer = std::make_unique<PageComposer>(ComposerInput{
+        m_layout, *m_binding, m_scan, m_rows, m_values, now, static_cast<int>(m_pages.size())});
+}
+
+std::vector<DrawItem> Report::pageItems(int index) const {
+    return m_composer ? m_composer->compose(index, page(index)) : std::vector<DrawItem>{};
+}
+
+void Report::paintPage(QPainter& painter, int index, const QPointF& origin, double scale) const {
+    PagePainter(m_layout).paint(painter, pageItems(index), origin, scale);
+}
+
+void Report::print(QPagedPaintDevice& device, int first, int last) const {
+    if (last < 0 || last >= pageCount()) {
+        last = pageCount() - 1;
+    }
+    QPainter painter;
+    if (first > last || !painter.begin(&device)) {
+        return;
+    }
+    // The painter starts at the corner of the device's margins; the report
+    // places itself on the whole paper.
+    const int dpi = device.logicalDpiX();
+    const QPointF origin = -QPointF(device.pageLayout().paintRectPixels(dpi).topLeft());
+    const double scale = dpi / double(TwipsPerInch);
+    for (int index = first; index <= last; ++index) {
+        if (index > first) {
+            device.newPage();
+        }
+        paintPage(painter, index, origin, scale);
+    }
+    painter.end();
+}
+
+void Report::writePdf(const QString& fileName) const {
+    // QPdfWriter only finds out on the first page that it cannot write.
+    QFile probe(fileName);
+    if (!probe.open(QIODevice::WriteOnly)) {
+        throw ReportError(QStringLiteral("The report cannot be saved as %1: %2.")
+                              .arg(fileName, probe.errorString()));
+    }
+    probe.close();
+    QPdfWriter writer(fileName);
+    writer.setTitle(m_layout.title);
+    writer.setCreator(QStringLiteral("Quillmark"));
+    writer.setResolution(TwipsPerInch);
+    writer.setPageLayout(m_layout.page.pageLayout());
+    print(writer);
+}
+
+} // namespace quillmark::report

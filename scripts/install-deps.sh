@@ -8,6 +8,7 @@ packages=(
     libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    poppler-utils qpdf
 )
 
 missing=()

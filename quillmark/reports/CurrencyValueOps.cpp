@@ -12,11 +12,16 @@ QVariant CurrencyValueOps::zero() const {
     return QVariant::fromValue(Currency());
 }
 
-QVariant CurrencyValueOps::add(const QVariant& total, const QVariant& value) const {
+void CurrencyValueOps::add(QVariant& total, const QVariant& value) const {
     if (value.isNull()) {
-        return total;
+        return;
     }
-    return QVariant::fromValue(Currency::fromVariant(total) + Currency::fromVariant(value));
+    const Currency sum = Currency::fromVariant(total) + Currency::fromVariant(value);
+    if (total.metaType() == QMetaType::fromType<Currency>()) {
+        *static_cast<Currency*>(total.data()) = sum;
+    } else {
+        total = QVariant::fromValue(sum);
+    }
 }
 
 QString CurrencyValueOps::text(const QVariant& value, const QString& pattern) const {
@@ -27,6 +32,9 @@ QString CurrencyValueOps::text(const QVariant& value, const QString& pattern) co
                                                            : QStringLiteral("General Date");
         return JetFunctions::format(storedDateTimeText(moment), pattern.isEmpty() ? named : pattern)
             .toString();
+    }
+    if (pattern.isEmpty() && value.metaType().id() == QMetaType::QString) {
+        return value.toString(); // text shows as it is
     }
     return JetFunctions::format(value, pattern).toString();
 }

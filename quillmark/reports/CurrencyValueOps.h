@@ -11,7 +11,7 @@ class CurrencyValueOps : public report::ValueOps {
 public:
     QVariant zero() const override;
     // Empty values add nothing. Throws RuntimeError for a value that is not a number.
-    QVariant add(const QVariant& total, const QVariant& value) const override;
+    void add(QVariant& total, const QVariant& value) const override;
     // Without a pattern a date shows as "11/5/2026" ("11/5/2026 6:30:00 PM"
     // when it has a time of day) and anything else as its plain text.
     QString text(const QVariant& value, const QString& pattern) const override;

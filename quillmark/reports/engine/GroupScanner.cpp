@@ -105,12 +105,11 @@ private:
             GroupRun& run = m_result.groups[level].back();
             ++run.rowCount;
             for (size_t i = 0; i < run.sums.size(); ++i) {
-                run.sums[i] = m_values.add(run.sums[i], m_current[m_sumSlots[level][i]]);
+                m_values.add(run.sums[i], m_current[m_sumSlots[level][i]]);
             }
         }
         for (size_t i = 0; i < m_grandSlots.size(); ++i) {
-            m_result.grandTotals[i] =
-                m_values.add(m_result.grandTotals[i], m_current[m_grandSlots[i]]);
+            m_values.add(m_result.grandTotals[i], m_current[m_grandSlots[i]]);
         }
     }
 

@@ -1,6 +1,5 @@
 #include "quillmark/reports/engine/PagePainter.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -45,12 +44,47 @@ QFont PagePainter::fontFor(const ReportControl& control, double scale) const {
     return font;
 }
 
+const PagePainter::Lettering& PagePainter::letteringFor(const ReportControl& control, double scale,
+                                                        const QPaintDevice* device) const {
+    if (scale != m_scale || device != m_device) {
+        m_byControl.clear();
+        m_letterings.clear();
+        m_scale = scale;
+        m_device = device;
+    }
+    const Lettering*& known = m_byControl[&control];
+    if (!known) {
+        const QFont font = fontFor(control, scale);
+        auto [it, added] =
+            m_letterings.try_emplace(font.key(), Lettering{font, QFontMetricsF(font, device)});
+        if (added) {
+            for (char16_t c = 0; c < it->second.ascii.size(); ++c) {
+                it->second.ascii[c] = it->second.metrics.horizontalAdvance(QChar(c));
+            }
+        }
+        known = &it->second;
+    }
+    return *known;
+}
+
+// The text, or as much of it as fits followed by an ellipsis. Most texts fit
+// by the sum of their characters' widths, which costs less than laying them out.
+QString PagePainter::fitted(const QString& text, const Lettering& lettering, qreal width) {
+    qreal sum = 0;
+    for (const QChar c : text) {
+        sum += c.unicode() < lettering.ascii.size() ? lettering.ascii[c.unicode()]
+                                                    : lettering.metrics.horizontalAdvance(c);
+    }
+    return sum <= width * 0.98 ? text : lettering.metrics.elidedText(text, Qt::ElideRight, width);
+}
+
 void PagePainter::paint(QPainter& painter, const std::vector<DrawItem>& items,
                         const QPointF& origin, double scale) const {
     const DeviceMap map(origin, scale);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    const Lettering* current = nullptr;
     for (const DrawItem& item : items) {
         const ReportControl& control = *item.control;
         switch (item.kind) {
@@ -64,12 +98,18 @@ void PagePainter::paint(QPainter& painter, const std::vector<DrawItem>& items,
             painter.drawRect(map.rect(item.rect));
             break;
         case DrawItem::Kind::Text: {
-            painter.setPen(control.penColor);
-            painter.setFont(fontFor(control, scale));
+            const Lettering& lettering = letteringFor(control, scale, painter.device());
+            if (&lettering != current) {
+                painter.setFont(lettering.font);
+                current = &lettering;
+            }
+            if (painter.pen().color() != control.penColor ||
+                painter.pen().style() != Qt::SolidLine) {
+                painter.setPen(control.penColor);
+            }
             const QRectF box = map.rect(item.rect);
-            const QFontMetricsF metrics(painter.font(), painter.device());
             painter.drawText(box, int(control.alignment | Qt::AlignVCenter | Qt::TextSingleLine),
-                             metrics.elidedText(item.text, Qt::ElideRight, box.width()));
+                             fitted(item.text, lettering, box.width()));
             break;
         }
         }

@@ -2,12 +2,16 @@
 
 // Draws composed page items with a QPainter: the one drawing path of the
 // preview, the printer and PDF files. Texts that do not fit their box end in
-// an ellipsis; sizes follow the scale, so a preview can zoom.
+// an ellipsis; sizes follow the scale, so a preview can zoom. Keep one
+// painter for a run of pages: it keeps the fonts it has made.
 #include "quillmark/reports/engine/PageComposer.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -27,7 +31,23 @@ public:
     QFont fontFor(const ReportControl& control, double scale) const;
 
 private:
+    // A font with its metrics and the widths of its ASCII characters.
+    struct Lettering {
+        QFont font;
+        QFontMetricsF metrics;
+        std::array<qreal, 128> ascii{};
+    };
+    const Lettering& letteringFor(const ReportControl& control, double scale,
+                                  const QPaintDevice* device) const;
+    static QString fitted(const QString& text, const Lettering& lettering, qreal width);
+
     const ReportLayout& m_layout;
+    // Fonts for the scale and device of the last page: one per distinct font,
+    // found by control.
+    mutable std::unordered_map<QString, Lettering> m_letterings;
+    mutable std::unordered_map<const ReportControl*, const Lettering*> m_byControl;
+    mutable double m_scale = 0;
+    mutable const QPaintDevice* m_device = nullptr;
 };
 
 } // namespace quillmark::report

@@ -29,7 +29,12 @@ std::vector<DrawItem> Report::pageItems(int index) const {
 }
 
 void Report::paintPage(QPainter& painter, int index, const QPointF& origin, double scale) const {
-    PagePainter(m_layout).paint(painter, pageItems(index), origin, scale);
+    paintPage(PagePainter(m_layout), painter, index, origin, scale);
+}
+
+void Report::paintPage(const PagePainter& pagePainter, QPainter& painter, int index,
+                       const QPointF& origin, double scale) const {
+    pagePainter.paint(painter, pageItems(index), origin, scale);
 }
 
 void Report::print(QPagedPaintDevice& device, int first, int last) const {
@@ -45,11 +50,12 @@ void Report::print(QPagedPaintDevice& device, int first, int last) const {
     const int dpi = device.logicalDpiX();
     const QPointF origin = -QPointF(device.pageLayout().paintRectPixels(dpi).topLeft());
     const double scale = dpi / double(TwipsPerInch);
+    const PagePainter pagePainter(m_layout);
     for (int index = first; index <= last; ++index) {
         if (index > first) {
             device.newPage();
         }
-        paintPage(painter, index, origin, scale);
+        paintPage(pagePainter, painter, index, origin, scale);
     }
     painter.end();
 }

@@ -22,6 +22,7 @@ class QPainter;
 
 namespace quillmark::report {
 
+class PagePainter;
 class RowSource;
 class ValueOps;
 
@@ -46,6 +47,8 @@ public:
     // origin: where the paper's top-left corner falls on the device; scale:
     // device pixels per twip.
     void paintPage(QPainter& painter, int index, const QPointF& origin, double scale) const;
+    void paintPage(const PagePainter& pagePainter, QPainter& painter, int index,
+                   const QPointF& origin, double scale) const;
 
     // Draws pages first..last (0-based, all when last is -1), one after the
     // other, on a printer or PDF writer that is ready to paint.

@@ -42,8 +42,10 @@ private:
 class CentsOps : public ValueOps {
 public:
     QVariant zero() const override { return qlonglong(0); }
-    QVariant add(const QVariant& total, const QVariant& value) const override {
-        return value.isNull() ? total : QVariant(total.toLongLong() + value.toLongLong());
+    void add(QVariant& total, const QVariant& value) const override {
+        if (!value.isNull()) {
+            total = total.toLongLong() + value.toLongLong();
+        }
     }
     QString text(const QVariant& value, const QString& pattern) const override {
         return value.isNull() ? QString() : pattern + value.toString();

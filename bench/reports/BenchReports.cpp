@@ -243,9 +243,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_reports [DETAIL_ROWS] [SUMMARY_ROWS]\n");
         return 2;
     }
-    QTemporaryDir folder;
-    bench("Income detail (arIncome)", QStringLiteral("arIncome"), detailRows, 2000, folder.path());
+    // QUILLMARK_REPORT_PDF_DIR keeps the files there to look at.
+    QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("QUILLMARK_REPORT_PDF_DIR");
+    const QString folder = kept.isEmpty() ? temporary.path() : kept;
+    bench("Income detail (arIncome)", QStringLiteral("arIncome"), detailRows, 2000, folder);
     bench("Profit and loss summary (arProfitLossSummary)", QStringLiteral("arProfitLossSummary"),
-          summaryRows, 25000, folder.path());
+          summaryRows, 25000, folder);
     return 0;
 }

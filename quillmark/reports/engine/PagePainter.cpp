@@ -44,19 +44,19 @@ QFont PagePainter::fontFor(const ReportControl& control, double scale) const {
     return font;
 }
 
-const PagePainter::Lettering& PagePainter::letteringFor(const ReportControl& control, double scale,
-                                                        const QPaintDevice* device) const {
-    if (scale != m_scale || device != m_device) {
+const PagePainter::Lettering& PagePainter::letteringFor(const ReportControl& control,
+                                                        double scale) const {
+    if (scale != m_scale) {
         m_byControl.clear();
         m_letterings.clear();
         m_scale = scale;
-        m_device = device;
     }
     const Lettering*& known = m_byControl[&control];
     if (!known) {
         const QFont font = fontFor(control, scale);
+        // Sizes are in device pixels, so the metrics hold on any device.
         auto [it, added] =
-            m_letterings.try_emplace(font.key(), Lettering{font, QFontMetricsF(font, device)});
+            m_letterings.try_emplace(font.key(), Lettering{font, QFontMetricsF(font)});
         if (added) {
             for (char16_t c = 0; c < it->second.ascii.size(); ++c) {
                 it->second.ascii[c] = it->second.metrics.horizontalAdvance(QChar(c));
@@ -98,7 +98,7 @@ void PagePainter::paint(QPainter& painter, const std::vector<DrawItem>& items,
             painter.drawRect(map.rect(item.rect));
             break;
         case DrawItem::Kind::Text: {
-            const Lettering& lettering = letteringFor(control, scale, painter.device());
+            const Lettering& lettering = letteringFor(control, scale);
             if (&lettering != current) {
                 painter.setFont(lettering.font);
                 current = &lettering;

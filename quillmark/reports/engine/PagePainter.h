@@ -37,17 +37,14 @@ private:
         QFontMetricsF metrics;
         std::array<qreal, 128> ascii{};
     };
-    const Lettering& letteringFor(const ReportControl& control, double scale,
-                                  const QPaintDevice* device) const;
+    const Lettering& letteringFor(const ReportControl& control, double scale) const;
     static QString fitted(const QString& text, const Lettering& lettering, qreal width);
 
     const ReportLayout& m_layout;
-    // Fonts for the scale and device of the last page: one per distinct font,
-    // found by control.
+    // Fonts for the scale of the last page: one per distinct font, found by control.
     mutable std::unordered_map<QString, Lettering> m_letterings;
     mutable std::unordered_map<const ReportControl*, const Lettering*> m_byControl;
     mutable double m_scale = 0;
-    mutable const QPaintDevice* m_device = nullptr;
 };
 
 } // namespace quillmark::report

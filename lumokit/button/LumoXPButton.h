@@ -11,7 +11,7 @@
 // a property bag supplies different defaults for missing keys, on purpose.
 #include "button/OleDataObject.h"
 #include "button/XPButtonLayout.h"
-#include "core/UserControl.h"
+#include "core/control/UserControl.h"
 
 #include <lumokit/ComPtr.h>
 #include <lumokit/Enums.h>

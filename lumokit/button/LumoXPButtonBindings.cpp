@@ -1,9 +1,9 @@
-#include "LumoXPButtonBindings.h"
+#include "button/LumoXPButtonBindings.h"
 
 #include "button/LumoXPButton.h"
-#include "core/com/ControlObject.h"
 #include "core/com/MemberBindings.h"
 #include "core/com/TypeLibrary.h"
+#include "core/control/ControlObject.h"
 
 #include <lumokit/TypeLibIds.h>
 

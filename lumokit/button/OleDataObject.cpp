@@ -1,4 +1,4 @@
-#include "OleDataObject.h"
+#include "button/OleDataObject.h"
 
 #include "core/com/ServerModule.h"
 

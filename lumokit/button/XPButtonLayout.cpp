@@ -1,4 +1,4 @@
-#include "XPButtonLayout.h"
+#include "button/XPButtonLayout.h"
 
 #include "core/platform/Win32Text.h"
 

@@ -3,8 +3,8 @@
 // Shared by the LumoKit test folders: a message service that records
 // instead of showing, a container with settable ambient properties, and
 // the input the platform delivers for a double click.
-#include "core/LibraryMessages.h"
-#include "core/UserControl.h"
+#include "core/control/LibraryMessages.h"
+#include "core/control/UserControl.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,6 +1,5 @@
 #include "core/com/TypeLibrary.h"
 
-#include "core/basTimer.h"
 #include "core/com/InterfaceBuilder.h"
 
 #include <lumokit/Enums.h>

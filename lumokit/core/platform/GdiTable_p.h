@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared state of the graphics layer: device contexts and objects by handle.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "SysColors.h"
+#include "core/platform/SysColors.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // System colours of the classic Windows scheme, and the translation of
 // OLE colours (high bit set = system colour 0x80000000 + index) to plain
 // red-green-blue values (red in bits 0-7, green 8-15, blue 16-23).
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QColor>
 

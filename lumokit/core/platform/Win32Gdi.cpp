@@ -1,8 +1,8 @@
-#include "Win32Gdi.h"
+#include "core/platform/Win32Gdi.h"
 
-#include "GdiTable_p.h"
-#include "SysColors.h"
-#include "Win32Rect.h"
+#include "core/platform/GdiTable_p.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Rect.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 // Device contexts over QImage surfaces and the solid brushes, fonts and
 // rectangle regions drawn with. Fills, frames, edges and the focus
 // rectangle are pixel-exact; nothing is antialiased.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QFont>
 

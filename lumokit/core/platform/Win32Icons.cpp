@@ -1,7 +1,7 @@
-#include "Win32Icons.h"
+#include "core/platform/Win32Icons.h"
 
-#include "GdiTable_p.h"
-#include "SysColors.h"
+#include "core/platform/GdiTable_p.h"
+#include "core/platform/SysColors.h"
 
 #include <QPainter>
 

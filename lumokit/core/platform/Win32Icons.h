@@ -2,7 +2,7 @@
 
 // Pictures on a device context. The picture is passed where the platform
 // takes an icon or bitmap handle; an empty picture draws nothing.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <lumokit/Picture.h>
 

@@ -1,4 +1,4 @@
-#include "Win32Input.h"
+#include "core/platform/Win32Input.h"
 
 #include <array>
 #include <utility>

@@ -3,7 +3,7 @@
 // Keyboard and mouse-button state as the platform reports it: virtual-key
 // codes for Qt keys, and GetKeyState over the state of the input event
 // being handled (kept by the windows that turn Qt input into messages).
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <Qt>
 

@@ -1,4 +1,4 @@
-#include "Win32Rect.h"
+#include "core/platform/Win32Rect.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 // Rectangle helpers; right and bottom are exclusive, and a rectangle whose
 // right is not past its left (or bottom past its top) is empty.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QRect>
 

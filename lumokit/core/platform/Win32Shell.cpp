@@ -1,4 +1,4 @@
-#include "Win32Shell.h"
+#include "core/platform/Win32Shell.h"
 
 #include <QDesktopServices>
 #include <QString>

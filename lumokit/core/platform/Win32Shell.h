@@ -2,7 +2,7 @@
 
 // ShellExecuteA for opening a web address or document with the desktop's
 // handler. Tests replace the handler through the seam.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QUrl>
 

@@ -1,9 +1,9 @@
-#include "Win32Text.h"
+#include "core/platform/Win32Text.h"
 
-#include "GdiTable_p.h"
-#include "SysColors.h"
-#include "Win32Gdi.h"
-#include "Win32Rect.h"
+#include "core/platform/GdiTable_p.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Rect.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -3,7 +3,7 @@
 // Text on a device context: DrawTextA with the DT_ flags and the "&"
 // access-key prefix, in the context's font and text colour. "MS Sans Serif"
 // is drawn in the desktop's sans font; "Marlett" symbols are drawn as shapes.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QFont>
 #include <QString>

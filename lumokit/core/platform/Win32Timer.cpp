@@ -1,6 +1,6 @@
-#include "Win32Timer.h"
+#include "core/platform/Win32Timer.h"
 
-#include "Win32Window.h"
+#include "core/platform/Win32Window.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

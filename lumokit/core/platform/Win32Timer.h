@@ -4,7 +4,7 @@
 // identifier (0 when refused) and every tick calls the callback with
 // WM_TIMER. A window timer (hwnd given) keeps the caller's identifier and,
 // without a callback, sends WM_TIMER to the window.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 namespace lumokit {
 

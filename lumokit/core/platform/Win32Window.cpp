@@ -1,4 +1,4 @@
-#include "Win32Window.h"
+#include "core/platform/Win32Window.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -4,7 +4,7 @@
 // handles over QWidgets, replaceable window procedures, window properties,
 // class styles, messages, capture, focus, cursor and window rectangles,
 // placement and mouse-leave tracking.
-#include "Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <QPoint>
 #include <QString>

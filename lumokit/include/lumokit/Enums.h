@@ -1,9 +1,9 @@
 #pragma once
 
 // The enumerations of the LumoKit type library with their stored values.
-// Scoped, because three of them share the member names lumoXP and lumoVivid.
-// EErrorTimer (the timer's error codes) is declared beside the timer table in
-// core/basTimer.h; hosts see those codes as ComError/HRESULT values.
+// Scoped, because three of them share the member names lumoXP and lumoVivid;
+// EErrorTimer is not: its members are error codes, which hosts meet as
+// ComError/HRESULT values (0x80040000 + code).
 #include <cstdint>
 
 namespace lumokit {
@@ -40,6 +40,12 @@ enum class lumocStyle : std::int32_t { lumoXP = 0, lumoVivid = 1 };
 
 // Right first: the stored order is not left, centre, right.
 enum class CaptionAlign : std::int32_t { caRight = 0, caCenter = 1, caLeft = 2 };
+
+enum EErrorTimer : std::int32_t {
+    eeBaseTimer = 13650,
+    eeTooManyTimers = 13651,
+    eeCantCreateTimer = 13652,
+};
 
 enum class sSize : std::int32_t { sNoAutosize = 0, sSpring = 1, sContents = 2 };
 

@@ -1,6 +1,6 @@
 // GradientFillRect: stripe height, colours with ties-to-even rounding,
 // direction, system colours and the zero extent.
-#include "core/GradientFillRect.h"
+#include "core/control/GradientFillRect.h"
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 

@@ -1,9 +1,9 @@
 // Registration into the per-user registry file: the entries written, their
 // removal, other servers' entries left alone, damaged files left untouched,
 // and the host-side lookup's errors.
-#include "core/com/Registration.h"
-#include "core/com/ToolboxImages.h"
 #include "core/com/TypeLibrary.h"
+#include "server/Registration.h"
+#include "server/ToolboxImages.h"
 
 #include <lumokit/ComServer.h>
 #include <lumokit/HostLoader.h>

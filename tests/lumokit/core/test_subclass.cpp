@@ -1,6 +1,6 @@
 // clsSubClass: seeing, changing and swallowing messages, the window list
 // with free slots, and release on destruction.
-#include "core/clsSubClass.h"
+#include "core/control/clsSubClass.h"
 #include "core/platform/Win32Window.h"
 
 #include <gtest/gtest.h>

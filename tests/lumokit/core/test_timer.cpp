@@ -1,6 +1,6 @@
 // cTimer and its per-thread table, driven through the platform timer seam.
-#include "core/basTimer.h"
-#include "core/cTimer.h"
+#include "core/control/basTimer.h"
+#include "core/control/cTimer.h"
 #include "core/platform/Win32Timer.h"
 
 #include <lumokit/ComError.h>

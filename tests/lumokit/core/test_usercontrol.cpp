@@ -1,9 +1,9 @@
 // UserControl: Qt mouse and focus input becomes messages through the
 // procedure chain and ends in the handlers (keys are covered through the XP
 // button); the surface keeps its drawing; ambient properties and the error trap.
-#include "core/ErrorTrap.h"
-#include "core/UserControl.h"
-#include "core/clsSubClass.h"
+#include "core/control/ErrorTrap.h"
+#include "core/control/UserControl.h"
+#include "core/control/clsSubClass.h"
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Window.h"

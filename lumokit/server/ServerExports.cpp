@@ -1,10 +1,10 @@
 // The server's entry points: everything a host reaches by name.
 #include <lumokit/ComServer.h>
 
-#include "core/com/ClassCatalog.h"
-#include "core/com/ClassFactory.h"
-#include "core/com/Registration.h"
 #include "core/com/ServerModule.h"
+#include "server/ClassCatalog.h"
+#include "server/ClassFactory.h"
+#include "server/Registration.h"
 
 #include <lumokit/ComInterfaces.h>
 #include <lumokit/Registry.h>

@@ -3,7 +3,7 @@
 // A windowless timer: set Interval (milliseconds) and Timer is raised at
 // that pace on the creating thread; 0 or less stops it. All timers of a
 // thread share one table and one platform callback (basTimer).
-#include "platform/Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <lumokit/EventSource.h>
 

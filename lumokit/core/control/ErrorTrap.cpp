@@ -1,6 +1,6 @@
-#include "ErrorTrap.h"
+#include "core/control/ErrorTrap.h"
 
-#include "LibraryMessages.h"
+#include "core/control/LibraryMessages.h"
 
 #include <lumokit/ComError.h>
 

@@ -7,7 +7,7 @@
 // drawing surface with a device context that keeps its drawing and is shown
 // on paint; the container's ambient properties; property persistence through
 // a property bag; and events raised both as Qt signals and to the host sink.
-#include "platform/Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <lumokit/Container.h>
 #include <lumokit/EventSource.h>

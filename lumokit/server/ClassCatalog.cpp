@@ -1,13 +1,13 @@
-#include "core/com/ClassCatalog.h"
+#include "server/ClassCatalog.h"
 
 #include "button/LumoXPButtonBindings.h"
-#include "core/UserControl.h"
-#include "core/cTimer.h"
-#include "core/clsSubClass.h"
 #include "core/com/ClassObject.h"
-#include "core/com/ControlObject.h"
 #include "core/com/TypeLibrary.h"
-#include "core/com/UtilityClassBindings.h"
+#include "core/control/ControlObject.h"
+#include "core/control/UserControl.h"
+#include "core/control/UtilityClassBindings.h"
+#include "core/control/cTimer.h"
+#include "core/control/clsSubClass.h"
 
 #include <lumokit/TypeLibIds.h>
 

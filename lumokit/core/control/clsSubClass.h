@@ -4,7 +4,7 @@
 // message first (NewMessage), may change or swallow it, and the rest goes on
 // to the procedure that was there before. One object may subclass several
 // windows; a window can be subclassed by one object at a time.
-#include "platform/Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 #include <lumokit/EventSource.h>
 

@@ -1,7 +1,7 @@
-#include "basTimer.h"
+#include "core/control/basTimer.h"
 
-#include "cTimer.h"
-#include "platform/Win32Timer.h"
+#include "core/control/cTimer.h"
+#include "core/platform/Win32Timer.h"
 
 #include <lumokit/ComError.h>
 

@@ -1,6 +1,6 @@
-#include "clsSubClass.h"
+#include "core/control/clsSubClass.h"
 
-#include "platform/Win32Window.h"
+#include "core/platform/Win32Window.h"
 
 #include <QPointer>
 #include <QVariantList>

@@ -1,4 +1,4 @@
-#include "core/com/ToolboxImages.h"
+#include "server/ToolboxImages.h"
 
 #include <lumokit/TypeLibIds.h>
 

@@ -1,9 +1,9 @@
-#include "core/com/UtilityClassBindings.h"
+#include "core/control/UtilityClassBindings.h"
 
-#include "core/cTimer.h"
-#include "core/clsSubClass.h"
 #include "core/com/MemberBindings.h"
 #include "core/com/TypeLibrary.h"
+#include "core/control/cTimer.h"
+#include "core/control/clsSubClass.h"
 
 #include <lumokit/ComPtr.h>
 

@@ -1,7 +1,7 @@
-#include "GradientFillRect.h"
+#include "core/control/GradientFillRect.h"
 
-#include "platform/SysColors.h"
-#include "platform/Win32Gdi.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "core/com/Registration.h"
+#include "server/Registration.h"
 
-#include "core/com/ToolboxImages.h"
 #include "core/com/TypeLibrary.h"
+#include "server/ToolboxImages.h"
 
 #include <lumokit/ComInterfaces.h>
 #include <lumokit/Registry.h>

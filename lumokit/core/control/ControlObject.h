@@ -3,8 +3,8 @@
 // One of the four controls behind its dispatch face: the object owns the
 // control's window (a UserControl or a class derived from it) and offers the
 // host IControl to place it, give it a site and load or save its properties.
-#include "core/UserControl.h"
 #include "core/com/DispatchObject.h"
+#include "core/control/UserControl.h"
 
 #include <lumokit/ComControl.h>
 #include <lumokit/ComError.h>

@@ -1,4 +1,4 @@
-#include "LibraryMessages.h"
+#include "core/control/LibraryMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -4,7 +4,7 @@
 // from the bottom (vertical, direction 0) or right edge (horizontal, 1),
 // starting in the end colour and moving towards the start colour. The
 // rectangle is used as the work area and changed in place.
-#include "platform/Win32Types.h"
+#include "core/platform/Win32Types.h"
 
 namespace lumokit {
 

@@ -1,4 +1,4 @@
-#include "core/com/ClassFactory.h"
+#include "server/ClassFactory.h"
 
 #include "core/com/ServerModule.h"
 

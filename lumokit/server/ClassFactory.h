@@ -2,7 +2,7 @@
 
 // The class factory DllGetClassObject hands out for one class of the catalog.
 // It counts as a live object of the server while a host holds it.
-#include "core/com/ClassCatalog.h"
+#include "server/ClassCatalog.h"
 
 #include <lumokit/ComInterfaces.h>
 

@@ -1,6 +1,6 @@
-#include "cTimer.h"
+#include "core/control/cTimer.h"
 
-#include "basTimer.h"
+#include "core/control/basTimer.h"
 
 #include <QPointer>
 #include <QVariantList>

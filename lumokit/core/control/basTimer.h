@@ -3,19 +3,15 @@
 // The per-thread table of live timers and the callback that all of them
 // share. A tick finds its timer by identifier, scanning only up to the
 // highest slot ever filled.
-#include "platform/Win32Types.h"
+#include "core/platform/Win32Types.h"
+
+#include <lumokit/Enums.h>
 
 #include <cstdint>
 
 namespace lumokit {
 
 class cTimer;
-
-enum EErrorTimer : std::int32_t {
-    eeBaseTimer = 13650,
-    eeTooManyTimers = 13651,
-    eeCantCreateTimer = 13652,
-};
 
 constexpr int kTimerSlots = 100;
 

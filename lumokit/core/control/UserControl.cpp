@@ -1,9 +1,9 @@
-#include "UserControl.h"
+#include "core/control/UserControl.h"
 
-#include "platform/SysColors.h"
-#include "platform/Win32Gdi.h"
-#include "platform/Win32Input.h"
-#include "platform/Win32Window.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Input.h"
+#include "core/platform/Win32Window.h"
 
 #include <QApplication>
 #include <QKeyEvent>

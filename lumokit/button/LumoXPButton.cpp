@@ -264,24 +264,11 @@ void LumoXPButton::OLEDrag() {
 
 // --- Property writers ---------------------------------------------------------------
 
-namespace {
-
-// Stores a new value; false when it equals the old one.
-template <typename T> bool store(T& field, const T& value) {
-    if (field == value) {
-        return false;
-    }
-    field = value;
-    return true;
-}
-
-} // namespace
-
+// Every write marks the property changed and repaints, even of an unchanged
+// value: hosts rewrite a value to force a repaint.
 template <typename T>
 void LumoXPButton::WriteAndRepaint(T& field, const T& value, const char* propertyName) {
-    if (!store(field, value)) {
-        return;
-    }
+    field = value;
     PropertyChanged(QLatin1String(propertyName));
     RefreshControl();
 }
@@ -391,9 +378,7 @@ void LumoXPButton::setIcon(const Picture& New_Icon) {
 }
 
 void LumoXPButton::setCaption(const QString& New_Caption) {
-    if (!store(m_Caption, New_Caption)) {
-        return;
-    }
+    m_Caption = New_Caption;
     // A caption without an access-key prefix keeps the key it had: hosts
     // rely on a caption like "Fish && Chips" not dropping the button's key.
     if (const std::optional<QChar> key = XPButtonLayout::accessKeyOf(m_Caption)) {
@@ -404,21 +389,17 @@ void LumoXPButton::setCaption(const QString& New_Caption) {
 }
 
 void LumoXPButton::setBackColor(OLE_COLOR New_BackColor) {
-    if (store(m_BackColor, New_BackColor)) {
-        PropertyChanged(QStringLiteral("BackColor"));
-    }
+    m_BackColor = New_BackColor;
+    PropertyChanged(QStringLiteral("BackColor"));
 }
 
 void LumoXPButton::setMultiLine(bool New_MultiLine) {
-    if (store(m_MultiLine, New_MultiLine)) {
-        PropertyChanged(QStringLiteral("MultiLine"));
-    }
+    m_MultiLine = New_MultiLine;
+    PropertyChanged(QStringLiteral("MultiLine"));
 }
 
 void LumoXPButton::setShowShadowOver(bool New_ShowShadowOver) {
-    if (!store(m_ShowShadowOver, New_ShowShadowOver)) {
-        return;
-    }
+    m_ShowShadowOver = New_ShowShadowOver;
     PropertyChanged(QStringLiteral("ShowShadowOver"));
     DrawControl(static_cast<LONG>(XPLook::Normal));
 }
@@ -436,18 +417,13 @@ void LumoXPButton::ApplyFont(const StdFont& font) {
 }
 
 void LumoXPButton::setEnabled(bool New_Enabled) {
-    if (New_Enabled == Enabled()) {
-        return;
-    }
-    QWidget::setEnabled(New_Enabled); // repaints through WM_ENABLE
+    QWidget::setEnabled(New_Enabled); // a change repaints through WM_ENABLE too
     PropertyChanged(QStringLiteral("Enabled"));
     RefreshControl();
 }
 
 void LumoXPButton::setOLEDropMode(short New_OLEDropMode) {
-    if (!store(m_OLEDropMode, New_OLEDropMode)) {
-        return;
-    }
+    m_OLEDropMode = New_OLEDropMode;
     setAcceptDrops(m_OLEDropMode == vbOLEDropManual);
     PropertyChanged(QStringLiteral("OLEDropMode"));
 }

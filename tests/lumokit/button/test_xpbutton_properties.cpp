@@ -175,26 +175,22 @@ void PrintTo(const WriterCase& c, std::ostream* out) {
 
 class XPButtonWriters : public ::testing::TestWithParam<WriterCase> {};
 
-TEST_P(XPButtonWriters, MarkChangedAndRepaintOrNot) {
+TEST_P(XPButtonWriters, EveryWriteMarksChangedAndRepaintsOrNot) {
     const WriterCase& c = GetParam();
     auto button = makeButton();
     button->setStyle(lumoStyle::lumoXP);
-    button->DrawControl(1);
-    // A mark on the surface survives exactly when nothing repaints.
-    SetPixel(button->hDC(), 60, 15, RGB(1, 1, 1));
     QSignalSpy changed(button.get(), &UserControl::propertyChanged);
-    c.write(*button);
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed[0][0].toString(), QLatin1String(c.property));
-    EXPECT_EQ(GetPixel(button->hDC(), 60, 15) != RGB(1, 1, 1), c.repaints);
-
-    changed.clear();
-    c.write(*button);
-    EXPECT_EQ(changed.count(), QLatin1String(c.property) == QLatin1String("Icon") ||
-                                       QLatin1String(c.property) == QLatin1String("Font")
-                                   ? 1
-                                   : 0)
-        << "writing the same value again changes nothing";
+    // Twice: hosts rewrite the value a property has to force a repaint.
+    for (int write = 1; write <= 2; ++write) {
+        button->DrawControl(1);
+        // A mark on the surface survives exactly when nothing repaints.
+        SetPixel(button->hDC(), 60, 15, RGB(1, 1, 1));
+        changed.clear();
+        c.write(*button);
+        ASSERT_EQ(changed.count(), 1) << "write " << write;
+        EXPECT_EQ(changed[0][0].toString(), QLatin1String(c.property));
+        EXPECT_EQ(GetPixel(button->hDC(), 60, 15) != RGB(1, 1, 1), c.repaints) << "write " << write;
+    }
 }
 
 const WriterCase kWriters[] = {

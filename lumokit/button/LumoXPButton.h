@@ -10,7 +10,9 @@
 // A new button has the placement defaults (Init: BackColor 0xD1D8DB, ...);
 // a property bag supplies different defaults for missing keys, on purpose.
 #include "button/OleDataObject.h"
+#include "button/XPButtonDragDrop.h"
 #include "button/XPButtonLayout.h"
+#include "core/control/PropertyTable.h"
 #include "core/control/UserControl.h"
 
 #include <lumokit/ComPtr.h>
@@ -25,7 +27,7 @@
 
 namespace lumokit {
 
-class clsSubClass;
+class MouseLeaveWatch;
 
 class LumoXPButton : public UserControl {
     Q_OBJECT
@@ -65,24 +67,6 @@ class LumoXPButton : public UserControl {
     Q_PROPERTY(uint ButtonFadeColor READ ButtonFadeColor WRITE setButtonFadeColor)
 
 public:
-    // Events of __LumoXPButton, numbered in declaration order.
-    static constexpr DISPID ClickEventId = 1;
-    static constexpr DISPID DropClickEventId = 2;
-    static constexpr DISPID MouseOverEventId = 3;
-    static constexpr DISPID MouseDownEventId = 4;
-    static constexpr DISPID MouseMoveEventId = 5;
-    static constexpr DISPID MouseOutEventId = 6;
-    static constexpr DISPID MouseUpEventId = 7;
-    static constexpr DISPID KeyDownEventId = 8;
-    static constexpr DISPID KeyUpEventId = 9;
-    static constexpr DISPID KeyPressEventId = 10;
-    static constexpr DISPID OLECompleteDragEventId = 11;
-    static constexpr DISPID OLEDragDropEventId = 12;
-    static constexpr DISPID OLEDragOverEventId = 13;
-    static constexpr DISPID OLEGiveFeedbackEventId = 14;
-    static constexpr DISPID OLESetDataEventId = 15;
-    static constexpr DISPID OLEStartDragEventId = 16;
-
     // Drop effects and drag-over states of the OLE events.
     static constexpr int vbDropEffectNone = 0;
     static constexpr int vbDropEffectCopy = 1;
@@ -231,38 +215,27 @@ protected:
     void UserControl_Resize() override;
     void UserControl_AmbientChanged(const QString& PropertyName) override;
     LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    void repaintAfterWrite() override { RefreshControl(); }
 
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override { m_dragDrop.enter(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override { m_dragDrop.move(event); }
+    void dragLeaveEvent(QDragLeaveEvent* event) override { m_dragDrop.leave(event); }
+    void dropEvent(QDropEvent* event) override { m_dragDrop.drop(event); }
 
 private:
-    void ApplyPlacementDefaults();
-    void ApplyFont(const StdFont& font);
-    template <typename T> void WriteAndRepaint(T& field, const T& value, const char* propertyName);
+    friend class XPButtonDragDrop; // raises the OLE events
+    static const PropertyTable<LumoXPButton>& properties();
     void mSubClass_NewMessage(HWND hwnd, UINT& uMsg, WPARAM& wParam, LPARAM& lParam, bool& Cancel);
-    void SubClassOwnWindow();
 
     // Painting steps of DrawControl.
-    void PaintFace(LONG look, int w, int h);
-    void PaintBackground(OLE_COLOR faceColor, OLE_COLOR iconColor, int w, int h);
-    void FillArea(RECT area, OLE_COLOR color, int h);
-    void FrameArea(const RECT& area, OLE_COLOR color);
-    void PaintIcon(XPIconUse use, int h);
-    void PaintCaption(LONG look, int w, int h, UINT flags);
+    void paintFace(LONG look, int w, int h);
+    void paintBackground(OLE_COLOR faceColor, OLE_COLOR iconColor, int w, int h);
+    void fillArea(const RECT& area, OLE_COLOR color, int h);
+    void paintIcon(XPIconUse use, int h);
+    void paintCaption(LONG look, int w, int h, UINT flags);
+    bool raiseClick();
 
-    // Raises an event to the sink (arguments by reference) and then as a Qt
-    // signal; false when a handler destroyed the button.
-    // The typed signals of the drag events carry data.
-    bool Raise(DISPID eventId, QVariantList& args, OleDataObject* data = nullptr);
-    bool RaiseClick();
-    bool RaiseMouseEvent(DISPID eventId, int Button, int Shift, float X, float Y);
-    // Emits the event's Qt signal; by-reference arguments come back in args.
-    void EmitTypedSignal(DISPID eventId, QVariantList& args, OleDataObject* data);
-    void RaiseDragOver(QDropEvent* event, int state);
-
-    // Saved properties; ApplyPlacementDefaults gives their values for a new button.
+    // Saved properties; the property table gives their values for a new button.
     Picture m_Icon;
     OLE_COLOR m_ButtonFadeColor{};
     bool m_ShowIcon{};
@@ -293,17 +266,14 @@ private:
     lumoStyle m_Style{};
     QString m_Caption;
     short m_OLEDropMode = vbOLEDropNone;
-    std::int16_t m_FontCharset = 0; // kept for saving; Qt fonts have none
 
-    std::unique_ptr<clsSubClass> mSubClass;
+    std::unique_ptr<MouseLeaveWatch> mSubClass; // the button's own window, subclassed
     HWND FocusWindow = 0; // had the keyboard focus when the button last got it
     bool IsDown = false;  // a mouse button is held on the button
     bool IsOver = false;
     bool HasFocus = false; // draws itself as focused or default
-    RECT m_workRect{};
     LONG m_paintedLook = 0;
-    ComPtr<OleDataObject> m_dropData; // the data of a drag over the button
-    QPointF m_dropPosition;
+    XPButtonDragDrop m_dragDrop{*this};
 };
 
 } // namespace lumokit

@@ -1,5 +1,6 @@
 #include "core/control/UserControl.h"
 
+#include "core/com/TypeInfo.h"
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Input.h"
@@ -41,22 +42,6 @@ UINT messageFor(Qt::MouseButton button, UINT left, UINT right, UINT middle) {
     }
 }
 
-int mouseShift(WPARAM wParam) {
-    int shift = 0;
-    shift |= (wParam & MK_SHIFT) ? vbShiftMask : 0;
-    shift |= (wParam & MK_CONTROL) ? vbCtrlMask : 0;
-    shift |= GetKeyState(VK_MENU) < 0 ? vbAltMask : 0;
-    return shift;
-}
-
-int heldButtons(WPARAM wParam) {
-    int buttons = 0;
-    buttons |= (wParam & MK_LBUTTON) ? vbLeftButton : 0;
-    buttons |= (wParam & MK_RBUTTON) ? vbRightButton : 0;
-    buttons |= (wParam & MK_MBUTTON) ? vbMiddleButton : 0;
-    return buttons;
-}
-
 // Characters a key press types, as WM_CHAR carries them.
 bool isTypedCharacter(QChar c) {
     return c.unicode() != 0x7F && c.unicode() != 0;
@@ -64,12 +49,13 @@ bool isTypedCharacter(QChar c) {
 
 } // namespace
 
-UserControl::UserControl(QWidget* parent, const QString& windowClass) : QWidget(parent) {
+UserControl::UserControl(QWidget* parent, const EventInterfaceInfo* events)
+    : QWidget(parent), m_events(events) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // moves without a button held are messages too
     m_surface = newSurface(size(), translateColor(m_BackColor));
-    m_hWnd = registerWindow(this, windowClass, &UserControl::ControlWndProc);
+    m_hWnd = registerWindow(this, QString(), &UserControl::ControlWndProc);
     m_hDC = CreateSurfaceDC(&m_surface, [this](const QRect& area) { update(area); });
     setSurfacePreparer(m_hDC, [this] { resizeSurface(size()); });
     SetBkMode(m_hDC, TRANSPARENT);
@@ -103,6 +89,11 @@ void UserControl::Cls() {
     resizeSurface(size());
     m_surface.fill(toQColor(translateColor(m_BackColor)));
     update();
+}
+
+void UserControl::setControlFont(const QFont& font, std::int16_t charset) {
+    m_fontCharset = charset;
+    setFont(font);
 }
 
 void UserControl::setAccessKeys(const QString& New_AccessKeys) {
@@ -171,6 +162,21 @@ QVariantList UserControl::RaiseEvent(DISPID eventId, QVariantList args) {
     return args;
 }
 
+DISPID UserControl::eventIdOf(const QMetaMethod& signal) const {
+    if (!m_events) {
+        return 0;
+    }
+    const DISPID id = m_events->idOfName(QString::fromLatin1(signal.name()));
+    return id == DISPID_UNKNOWN ? 0 : id;
+}
+
+void UserControl::propertyWritten(const char* name, bool repaint) {
+    PropertyChanged(QString::fromLatin1(name));
+    if (repaint) {
+        repaintAfterWrite();
+    }
+}
+
 LRESULT UserControl::ControlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     auto* control = qobject_cast<UserControl*>(widgetOf(hwnd));
     if (!control) {
@@ -186,15 +192,15 @@ LRESULT UserControl::DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
     case WM_LBUTTONDOWN:
         m_leftPressArmed = true;
-        UserControl_MouseDown(vbLeftButton, mouseShift(wParam), x, y);
+        UserControl_MouseDown(vbLeftButton, shiftOfMessage(wParam), x, y);
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        UserControl_MouseDown(vbRightButton, mouseShift(wParam), x, y);
+        UserControl_MouseDown(vbRightButton, shiftOfMessage(wParam), x, y);
         break;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        UserControl_MouseDown(vbMiddleButton, mouseShift(wParam), x, y);
+        UserControl_MouseDown(vbMiddleButton, shiftOfMessage(wParam), x, y);
         break;
     case WM_LBUTTONDBLCLK:
         // The second press of a double click is no click of its own.
@@ -205,20 +211,20 @@ LRESULT UserControl::DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         const bool armed = m_leftPressArmed;
         const bool over = x >= 0 && y >= 0 && x < width() && y < height();
         m_leftPressArmed = false;
-        UserControl_MouseUp(vbLeftButton, mouseShift(wParam), x, y);
+        UserControl_MouseUp(vbLeftButton, shiftOfMessage(wParam), x, y);
         if (self && armed && over) {
             UserControl_Click();
         }
         break;
     }
     case WM_RBUTTONUP:
-        UserControl_MouseUp(vbRightButton, mouseShift(wParam), x, y);
+        UserControl_MouseUp(vbRightButton, shiftOfMessage(wParam), x, y);
         break;
     case WM_MBUTTONUP:
-        UserControl_MouseUp(vbMiddleButton, mouseShift(wParam), x, y);
+        UserControl_MouseUp(vbMiddleButton, shiftOfMessage(wParam), x, y);
         break;
     case WM_MOUSEMOVE:
-        UserControl_MouseMove(heldButtons(wParam), mouseShift(wParam), x, y);
+        UserControl_MouseMove(buttonsOfMessage(wParam), shiftOfMessage(wParam), x, y);
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

@@ -6,39 +6,41 @@
 // chain, the control's handlers (UserControl_MouseDown, ...); a persistent
 // drawing surface with a device context that keeps its drawing and is shown
 // on paint; the container's ambient properties; property persistence through
-// a property bag; and events raised both as Qt signals and to the host sink.
+// a property bag; and events raised both to the host sink and as Qt signals.
+#include "core/control/ControlEvents.h"
+#include "core/control/InputArguments.h"
 #include "core/platform/Win32Types.h"
 
 #include <lumokit/Container.h>
 #include <lumokit/EventSource.h>
 #include <lumokit/PropertyBag.h>
+#include <lumokit/StdFont.h>
 
 #include <QImage>
+#include <QMetaMethod>
+#include <QPointer>
 #include <QString>
 #include <QVariantList>
 #include <QWidget>
 
-#include <memory>
+#include <cstdint>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 class QShortcut;
 
 namespace lumokit {
 
-// Button and Shift arguments of the mouse and key handlers.
-constexpr int vbLeftButton = 1;
-constexpr int vbRightButton = 2;
-constexpr int vbMiddleButton = 4;
-constexpr int vbShiftMask = 1;
-constexpr int vbCtrlMask = 2;
-constexpr int vbAltMask = 4;
+struct EventInterfaceInfo;
 
 class UserControl : public QWidget, public EventSource {
     Q_OBJECT
 public:
-    // windowClass names the window class (class styles are per class); the
-    // derived control's Qt class name when empty.
-    explicit UserControl(QWidget* parent = nullptr, const QString& windowClass = {});
+    // events: the control's event interface, whose events are raised by the
+    // Qt signals of the same names (none for a window without events). The
+    // window class, which class styles belong to, is the control's Qt class.
+    explicit UserControl(QWidget* parent = nullptr, const EventInterfaceInfo* events = nullptr);
     ~UserControl() override;
 
     HWND hWnd() const { return m_hWnd; }
@@ -57,6 +59,12 @@ public:
     void setForeColor(OLE_COLOR New_ForeColor);
     // Clears the whole surface to BackColor.
     void Cls();
+
+    // The control's font as the font object it is saved as: a Qt font keeps
+    // no character set, so the control keeps it beside the font.
+    StdFont fontObject() const { return StdFont::fromQFont(font(), m_fontCharset); }
+    void setFontObject(const StdFont& font) { setControlFont(font.toQFont(), font.Charset); }
+    void setControlFont(const QFont& font, std::int16_t charset = 0);
 
     // Characters that, with Alt in the host window, reach
     // UserControl_AccessKeyPress.
@@ -80,6 +88,9 @@ public:
     // Emits eventRaised and forwards to the host sink; returns the arguments
     // as the handlers left them (by-reference parameters).
     QVariantList RaiseEvent(DISPID eventId, QVariantList args = {});
+    // The number of the event that a signal of the control raises; 0 when
+    // the control's event interface has no event of that name.
+    DISPID eventIdOf(const QMetaMethod& signal) const;
 
     // The procedure at the bottom of every UserControl window's chain.
     static LRESULT ControlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -89,6 +100,42 @@ signals:
     void propertyChanged(const QString& propertyName);
 
 protected:
+    // Raises one of the control's events: first to the host's sink, by the
+    // number of the event named like the signal, then as the signal itself
+    // with the values the sink left. Arguments the event takes by reference
+    // come back in args, as the sink and then the signal's handlers left
+    // them. False when a handler destroyed the control.
+    template <typename C, typename... P>
+    bool raiseEvent(void (C::*signal)(P...), QVariantList& args) {
+        const QPointer<UserControl> self(this);
+        args = RaiseEvent(eventIdOf(QMetaMethod::fromSignal(signal)), std::move(args));
+        if (!self) {
+            return false;
+        }
+        events::emitSignal(static_cast<C&>(*this), signal, args, std::index_sequence_for<P...>{});
+        return !self.isNull();
+    }
+    // The same for an event whose arguments the raiser does not read back.
+    template <typename C, typename... P, typename... A>
+    requires(!(sizeof...(A) == 1 && (std::is_same_v<std::decay_t<A>, QVariantList> &&
+                                     ...))) bool raiseEvent(void (C::*signal)(P...),
+                                                            A&&... values) {
+        QVariantList args{QVariant::fromValue(std::decay_t<A>(values))...};
+        return raiseEvent(signal, args);
+    }
+
+    // The steps every property writer of a control takes after storing the
+    // value: tell the container the property changed and repaint, on every
+    // write, even of an unchanged value (hosts rewrite a value to force a
+    // repaint). repaint false: the value takes effect at the next paint.
+    void propertyWritten(const char* name, bool repaint = true);
+    template <typename T> void writeProperty(T& field, const T& value, const char* name) {
+        field = value;
+        propertyWritten(name);
+    }
+    // How the control repaints after a property write.
+    virtual void repaintAfterWrite() {}
+
     // Turns a message that reached the bottom of the chain into handler calls.
     virtual LRESULT DefWindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam);
 
@@ -139,6 +186,8 @@ private:
     QString m_AccessKeys;
     std::vector<QShortcut*> m_accessShortcuts;
     Container* m_container = nullptr;
+    const EventInterfaceInfo* m_events = nullptr;
+    std::int16_t m_fontCharset = 0;
     bool m_leftPressArmed = false; // a left press started on this control
 };
 

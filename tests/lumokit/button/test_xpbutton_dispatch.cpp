@@ -145,8 +145,10 @@ TEST(XPButtonDispatch, DropsRaiseDragOverAndDragDropWithReadableData) {
     button->resize(80, 24);
     QStringList heard;
     int acceptEffect = LumoXPButton::vbDropEffectCopy;
+    const DISPID dragOver = client.eventId(QStringLiteral("OLEDragOver"));
+    const DISPID dragDrop = client.eventId(QStringLiteral("OLEDragDrop"));
     client.connect([&](DISPID id, QVariantList& args) {
-        if (id == LumoXPButton::OLEDragOverEventId || id == LumoXPButton::OLEDragDropEventId) {
+        if (id == dragOver || id == dragDrop) {
             DispatchClient data(ComPtr<IDispatch>(args[0].value<IDispatch*>()));
             const QString text = data.call(QStringLiteral("GetData"), {1}).toString();
             heard.append(QStringLiteral("%1 %2 state %3")
@@ -197,15 +199,17 @@ TEST(XPButtonDispatch, OLEDragCarriesTheDataTheHostPutIn) {
     int allowed = LumoXPButton::vbDropEffectCopy;
     bool fill = true;
     QStringList dragged;
+    const DISPID startDrag = client.eventId(QStringLiteral("OLEStartDrag"));
+    const DISPID completeDrag = client.eventId(QStringLiteral("OLECompleteDrag"));
     client.connect([&](DISPID id, QVariantList& args) {
-        if (id == LumoXPButton::OLEStartDragEventId) {
+        if (id == startDrag) {
             EXPECT_EQ(args[1].toInt(), 3) << "copy and move, unless the host says less";
             DispatchClient data(ComPtr<IDispatch>(args[0].value<IDispatch*>()));
             if (fill) {
                 data.call(QStringLiteral("SetData"), {QStringLiteral("row 7"), 1});
             }
             args[1] = allowed;
-        } else if (id == LumoXPButton::OLECompleteDragEventId) {
+        } else if (id == completeDrag) {
             // The drag object lives until the event loop deletes it.
             const QDrag* drag = button->findChild<QDrag*>();
             dragged.append(drag ? drag->mimeData()->text() : QStringLiteral("no drag"));

@@ -50,6 +50,11 @@ QJsonObject classEntry(const TypeLibraryInfo& lib, const CoClassInfo& coclass,
                       {QStringLiteral("typeLibrary"), lib.libid.toString()},
                       {QStringLiteral("version"), lib.versionText()},
                       {QStringLiteral("control"), coclass.control}};
+    // A program built without the address sanitizer cannot load a server
+    // built with it; the host checks this before it loads the server.
+    if (!Registry::sanitizer().isEmpty()) {
+        entry.insert(key(Registry::SanitizerKey), Registry::sanitizer());
+    }
     if (coclass.control) {
         entry.insert(QStringLiteral("toolboxBitmap"),
                      QStringLiteral("%1, %2").arg(libraryPath).arg(coclass.toolboxImageId));

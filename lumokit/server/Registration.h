@@ -1,6 +1,6 @@
 #pragma once
 
-// Writes and removes the server's entries in the per-user registry file: the
+// Writes and removes the server's entries in a registry file: the
 // type library, and for each class its identifiers, the library's path and,
 // for the controls, the control flag and toolbox image. Other entries of the
 // file are left as they are; the file is replaced atomically.

@@ -17,7 +17,8 @@ int usage(QTextStream& err) {
     err << "usage: lumotlb                      print the type library\n"
            "       lumotlb --regserver LIB      call LIB's DllRegisterServer\n"
            "       lumotlb --unregserver LIB    call LIB's DllUnregisterServer\n"
-           "The registry is $LUMOKIT_REGISTRY, else ~/.config/lumokit/registry.json.\n";
+           "The registry is $LUMOKIT_REGISTRY, else registry.json of the build tree\n"
+           "lumotlb runs from, else ~/.config/lumokit/registry.json.\n";
     return 2;
 }
 

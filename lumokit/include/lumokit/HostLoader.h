@@ -1,10 +1,12 @@
 #pragma once
 
 // Creates library objects by programmatic identifier ("LumoKit.LumoXPButton")
-// the way a host's CreateObject does: looks the class up in the per-user
-// registry (Registry.h), loads the registered server library once per
-// process, asks its DllGetClassObject for the class factory and creates the
-// object. Header-only, so a host needs no link to the library.
+// the way a host's CreateObject does: looks the class up in the program's
+// registry (Registry.h says which file that is), loads the registered server
+// library once per process, asks its DllGetClassObject for the class factory
+// and creates the object. When the server cannot be loaded, the message
+// names the file and the reason. Header-only, so a host needs no link to
+// the library.
 #include <lumokit/ComError.h>
 #include <lumokit/ComInterfaces.h>
 #include <lumokit/ComPtr.h>
@@ -46,9 +48,18 @@ public:
                                           "registered in %2")
                                .arg(progId, registryPath));
         }
+        if (!entry->sanitizer().isEmpty() && Registry::sanitizer().isEmpty()) {
+            return failure(CO_E_DLLNOTFOUND,
+                           cannotLoad(entry->serverPath,
+                                      QStringLiteral("it was built with the %1 sanitizer and "
+                                                     "this program was not")
+                                          .arg(entry->sanitizer())) +
+                               registeredIn(progId, registryPath));
+        }
         Result result;
         DllGetClassObjectFn getClassObject = resolveClassObject(entry->serverPath, &result);
         if (!getClassObject) {
+            result.message += registeredIn(progId, registryPath);
             return result;
         }
         ComPtr<IClassFactory> factory;
@@ -96,16 +107,15 @@ public:
         }
         if (libraryPath.isEmpty() || !QFileInfo::exists(path)) {
             setMessage(message,
-                       QStringLiteral("The control server %1 was not found")
-                           .arg(libraryPath.isEmpty() ? QStringLiteral("(no path)") : path));
+                       cannotLoad(libraryPath.isEmpty() ? QStringLiteral("(no path)") : path,
+                                  QStringLiteral("the file does not exist")));
             return nullptr;
         }
         // Kept loaded for the rest of the process: objects, their types and
         // their Qt registrations live in it.
         void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
-            setMessage(message, QStringLiteral("The control server %1 cannot be loaded: %2")
-                                    .arg(path, QString::fromLocal8Bit(dlerror())));
+            setMessage(message, cannotLoad(path, QString::fromLocal8Bit(dlerror())));
             return nullptr;
         }
         loaded.insert(path, handle);
@@ -133,6 +143,14 @@ private:
         return servers;
     }
 
+    static QString cannotLoad(const QString& path, const QString& reason) {
+        return QStringLiteral("The control server %1 cannot be loaded: %2").arg(path, reason);
+    }
+
+    static QString registeredIn(const QString& progId, const QString& registryPath) {
+        return QStringLiteral(" (\"%1\" is registered in %2)").arg(progId, registryPath);
+    }
+
     static Result failure(HRESULT hr, const QString& message) {
         Result result;
         result.hr = hr;
@@ -149,8 +167,7 @@ private:
     static DllGetClassObjectFn resolveClassObject(const QString& serverPath, Result* result) {
         QString message;
         if (!LoadServer(serverPath, &message)) {
-            *result = failure(CO_E_DLLNOTFOUND,
-                              message + QStringLiteral("; register the control server again"));
+            *result = failure(CO_E_DLLNOTFOUND, message);
             return nullptr;
         }
         void* symbol = ResolveEntryPoint(serverPath, "DllGetClassObject", &message);

@@ -185,28 +185,69 @@ TEST_F(RegistrationTest, DllRegisterServerUsesTheRegistryNamedByTheEnvironment) 
     qunsetenv(Registry::EnvironmentVariable);
 }
 
-TEST(RegistryPath, EnvironmentThenXdgThenHome) {
-    const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray savedHome = qgetenv("HOME");
-    qunsetenv(Registry::EnvironmentVariable);
-    qputenv("HOME", "/home/tester");
-
-    qputenv("XDG_CONFIG_HOME", "/xdg");
-    EXPECT_EQ(Registry::filePath(), QStringLiteral("/xdg/lumokit/registry.json"));
-    qputenv("XDG_CONFIG_HOME", "relative/ignored");
-    EXPECT_EQ(Registry::filePath(), QStringLiteral("/home/tester/.config/lumokit/registry.json"));
-    qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(Registry::filePath(), QStringLiteral("/home/tester/.config/lumokit/registry.json"));
-    qputenv(Registry::EnvironmentVariable, "/tmp/elsewhere.json");
-    EXPECT_EQ(Registry::filePath(), QStringLiteral("/tmp/elsewhere.json"));
-
-    qunsetenv(Registry::EnvironmentVariable);
-    qputenv("HOME", savedHome);
-    if (savedXdg.isNull()) {
-        qunsetenv("XDG_CONFIG_HOME");
-    } else {
-        qputenv("XDG_CONFIG_HOME", savedXdg);
+// A program of a build tree uses that tree's registry, the environment
+// overrides, and an installed copy uses the user's file.
+class RegistryLookup : public RegistrationTest {
+protected:
+    void SetUp() override {
+        RegistrationTest::SetUp();
+        savedXdg = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+        qunsetenv(Registry::EnvironmentVariable);
     }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", savedXdg); }
+
+    // A program in <name>/bin of a build tree (one holding CMakeCache.txt).
+    QString buildTreeProgram(const QString& name) {
+        const QString tree = dir.filePath(name);
+        QDir().mkpath(tree + QStringLiteral("/bin"));
+        writeFile(tree + QStringLiteral("/CMakeCache.txt"), "# cache");
+        return tree + QStringLiteral("/bin/quillmark");
+    }
+    QString serverOf(const QString& program) {
+        const auto entry = Registry::findProgId(readJson(Registry::filePathFor(program)),
+                                                QStringLiteral("LumoKit.LumoXPButton"));
+        return entry ? entry->serverPath : QString();
+    }
+
+    QByteArray savedXdg;
+};
+
+TEST_F(RegistryLookup, TwoBuildTreesKeepTheirOwnRegistries) {
+    const QString first = buildTreeProgram(QStringLiteral("clone1/build"));
+    const QString second = buildTreeProgram(QStringLiteral("clone2/build-asan"));
+    EXPECT_EQ(Registry::filePathFor(first),
+              dir.filePath(QStringLiteral("clone1/build/registry.json")));
+    ASSERT_EQ(Registration::registerServer(Registry::filePathFor(first),
+                                           QStringLiteral("/clone1/lib.so")),
+              S_OK);
+    ASSERT_EQ(Registration::registerServer(Registry::filePathFor(second),
+                                           QStringLiteral("/clone2/lib.so")),
+              S_OK);
+    EXPECT_EQ(serverOf(first), QStringLiteral("/clone1/lib.so")) << "the later build did not win";
+    EXPECT_EQ(serverOf(second), QStringLiteral("/clone2/lib.so"));
+
+    QDir(dir.filePath(QStringLiteral("clone2"))).removeRecursively();
+    EXPECT_EQ(serverOf(first), QStringLiteral("/clone1/lib.so"));
+    EXPECT_FALSE(QFileInfo::exists(Registry::userFilePath())) << "the user's registry is untouched";
+
+    // This test program runs in build/bin of a build tree too.
+    EXPECT_EQ(Registry::filePath(),
+              QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).filePath(QStringLiteral("registry.json")));
+
+    qputenv(Registry::EnvironmentVariable, "/tmp/elsewhere.json");
+    EXPECT_EQ(Registry::filePathFor(first), QStringLiteral("/tmp/elsewhere.json"));
+}
+
+TEST_F(RegistryLookup, AnInstalledCopyNeverReadsABuildTreesFile) {
+    const QString installed = dir.filePath(QStringLiteral("usr/bin/quillmark"));
+    QDir().mkpath(QFileInfo(installed).absolutePath());
+    writeFile(dir.filePath(QStringLiteral("usr/registry.json")), "{}");
+    EXPECT_EQ(Registry::filePathFor(installed),
+              dir.filePath(QStringLiteral("home/lumokit/registry.json")));
+    qputenv("XDG_CONFIG_HOME", "relative/ignored");
+    EXPECT_EQ(Registry::filePathFor(installed),
+              QDir::homePath() + QStringLiteral("/.config/lumokit/registry.json"));
 }
 
 TEST(ToolboxImages, FourDistinctImagesAndNoOthers) {
@@ -228,23 +269,34 @@ TEST_F(RegistrationTest, HostLoaderExplainsEachFailure) {
         const char* what;
         QByteArray registry; // empty: no file
         HRESULT hr;
-        const char* messagePart;
+        QByteArray messagePart;
     };
     Dl_info info{};
     dladdr(reinterpret_cast<void*>(&qVersion), &info); // a real library without our entry points
     const QByteArray qtCore = QByteArray(info.dli_fname);
-    const auto registryFor = [](const QByteArray& server) {
+    const auto registryFor = [](const QByteArray& server, const QByteArray& sanitizer = {}) {
         return QByteArray(
                    R"({"progIds": {"LumoKit.cTimer": "{080D8F74-2124-4F30-9398-EA33D427F8FE}"},
-            "classes": {"{080D8F74-2124-4F30-9398-EA33D427F8FE}": {"server": ")") +
-               server + "\"}}}";
+            "classes": {"{080D8F74-2124-4F30-9398-EA33D427F8FE}": {"sanitizer": ")") +
+               sanitizer + R"(", "server": ")" + server + "\"}}}";
     };
+    const QByteArray notALibrary = QFile::encodeName(dir.filePath(QStringLiteral("text.so")));
+    writeFile(QString::fromLocal8Bit(notALibrary), "not a library");
+    // An address-sanitizer server aborts a plain program as it loads.
+    const bool plainProgram = Registry::sanitizer().isEmpty();
     const Row rows[] = {
         {"no registry", {}, REGDB_E_CLASSNOTREG, "is not registered"},
         {"damaged registry", "{{{", REGDB_E_READREGDB, "damaged"},
         {"no such class", R"({"progIds": {}})", REGDB_E_CLASSNOTREG, "LumoKit.cTimer"},
         {"library gone", registryFor("/nonexistent/liblumokit.so"), CO_E_DLLNOTFOUND,
-         "was not found"},
+         "The control server /nonexistent/liblumokit.so cannot be loaded: the file does not exist"},
+        // The reason is dlerror()'s, which starts with the file.
+        {"not a library", registryFor(notALibrary), CO_E_DLLNOTFOUND,
+         "text.so cannot be loaded: " + notALibrary + ": "},
+        {"another build flavour", registryFor(qtCore, "address"),
+         plainProgram ? CO_E_DLLNOTFOUND : CO_E_ERRORINDLL,
+         plainProgram ? "cannot be loaded: it was built with the address sanitizer"
+                      : "DllGetClassObject"},
         {"not a control server", registryFor(qtCore), CO_E_ERRORINDLL, "DllGetClassObject"},
     };
     for (const Row& row : rows) {
@@ -257,7 +309,7 @@ TEST_F(RegistrationTest, HostLoaderExplainsEachFailure) {
             HostLoader::TryCreateObject(QStringLiteral("LumoKit.cTimer"));
         EXPECT_FALSE(result) << row.what;
         EXPECT_EQ(result.hr, row.hr) << row.what;
-        EXPECT_TRUE(result.message.contains(QLatin1String(row.messagePart)))
+        EXPECT_TRUE(result.message.contains(QString::fromLocal8Bit(row.messagePart)))
             << row.what << ": " << result.message.toStdString();
     }
     try {

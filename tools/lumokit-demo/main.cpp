@@ -99,7 +99,7 @@ private:
 
     LumoXPButton* add(const QString& caption, int height = kButtonHeight) {
         auto* button = new LumoXPButton(this);
-        button->InitNew();
+        button->initNew();
         button->setCaption(caption);
         button->setGeometry(kMargin + m_column * (kButtonWidth + kColumnGap), m_y, kButtonWidth,
                             height);

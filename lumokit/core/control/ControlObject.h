@@ -49,13 +49,13 @@ public:
         return withControl([container](T& control) { control.setContainer(container); });
     }
     HRESULT InitNew() override {
-        return withControl([](T& control) { control.InitNew(); });
+        return withControl([](T& control) { control.initNew(); });
     }
     HRESULT Load(const PropertyBag& bag) override {
-        return withControl([&bag](T& control) { control.ReadFrom(bag); });
+        return withControl([&bag](T& control) { control.readFrom(bag); });
     }
     HRESULT Save(PropertyBag& bag) override {
-        return withControl([&bag](T& control) { control.WriteTo(bag); });
+        return withControl([&bag](T& control) { control.writeTo(bag); });
     }
 
 private:

@@ -55,7 +55,7 @@ UserControl::UserControl(QWidget* parent, const EventInterfaceInfo* events)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // moves without a button held are messages too
     m_surface = newSurface(size(), translateColor(m_BackColor));
-    m_hWnd = registerWindow(this, QString(), &UserControl::ControlWndProc);
+    m_hWnd = registerWindow(this, QString(), &UserControl::controlWndProc);
     m_hDC = CreateSurfaceDC(&m_surface, [this](const QRect& area) { update(area); });
     setSurfacePreparer(m_hDC, [this] { resizeSurface(size()); });
     SetBkMode(m_hDC, TRANSPARENT);
@@ -141,15 +141,15 @@ void UserControl::PropertyChanged(const QString& propertyName) {
     emit propertyChanged(propertyName);
 }
 
-void UserControl::InitNew() {
+void UserControl::initNew() {
     UserControl_InitProperties();
 }
 
-void UserControl::ReadFrom(const PropertyBag& bag) {
+void UserControl::readFrom(const PropertyBag& bag) {
     UserControl_ReadProperties(bag);
 }
 
-void UserControl::WriteTo(PropertyBag& bag) {
+void UserControl::writeTo(PropertyBag& bag) {
     UserControl_WriteProperties(bag);
 }
 
@@ -177,7 +177,7 @@ void UserControl::propertyWritten(const char* name, bool repaint) {
     }
 }
 
-LRESULT UserControl::ControlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+LRESULT UserControl::controlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     auto* control = qobject_cast<UserControl*>(widgetOf(hwnd));
     if (!control) {
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);

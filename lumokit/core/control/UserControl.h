@@ -81,9 +81,9 @@ public:
     // The control tells the host that a saved property changed.
     void PropertyChanged(const QString& propertyName);
 
-    void InitNew();
-    void ReadFrom(const PropertyBag& bag);
-    void WriteTo(PropertyBag& bag);
+    void initNew();
+    void readFrom(const PropertyBag& bag);
+    void writeTo(PropertyBag& bag);
 
     // Emits eventRaised and forwards to the host sink; returns the arguments
     // as the handlers left them (by-reference parameters).
@@ -93,7 +93,7 @@ public:
     DISPID eventIdOf(const QMetaMethod& signal) const;
 
     // The procedure at the bottom of every UserControl window's chain.
-    static LRESULT ControlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    static LRESULT controlWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 signals:
     void eventRaised(int eventId, QVariantList args);

@@ -43,7 +43,7 @@ QString stateOf(const LumoXPButton& b) {
 TEST(XPButtonProperties, PlacementDefaults) {
     auto button = makeButton();
     button->setCaption(QStringLiteral("changed"));
-    button->InitNew();
+    button->initNew();
     EXPECT_EQ(stateOf(*button), QStringLiteral("Lumo XPButton ffffff 6a240a 0 6a240a d1d8db d2bdb6 "
                                                "b59285 e0e0e0 d2bdb6 d2bdb6 10 10 1 0 0 0 0 0 2 0 "
                                                "0 0 0 0 d8d7d5 0 808080 1 1 ffffff"));
@@ -53,9 +53,9 @@ TEST(XPButtonProperties, PlacementDefaults) {
 
 TEST(XPButtonProperties, ANewButtonWritesTheKeysWhoseDefaultsDiffer) {
     auto button = makeButton();
-    button->InitNew();
+    button->initNew();
     PropertyBag bag;
-    button->WriteTo(bag);
+    button->writeTo(bag);
     EXPECT_EQ(bag.keys(),
               (QStringList{QStringLiteral("BorderColorOver"), QStringLiteral("BorderColorDown"),
                            QStringLiteral("BackColor"), QStringLiteral("BackColorOver"),
@@ -67,11 +67,11 @@ TEST(XPButtonProperties, ANewButtonWritesTheKeysWhoseDefaultsDiffer) {
 
     auto copy = makeButton();
     copy->setCaption(QStringLiteral("changed first"));
-    copy->ReadFrom(bag);
+    copy->readFrom(bag);
     EXPECT_EQ(stateOf(*copy), stateOf(*button));
     EXPECT_EQ(copy->Font(), button->Font());
     PropertyBag again;
-    copy->WriteTo(again);
+    copy->writeTo(again);
     EXPECT_EQ(again.toJson(), bag.toJson());
 }
 
@@ -79,7 +79,7 @@ TEST(XPButtonProperties, AnEmptyBagGivesTheBagDefaults) {
     auto button = makeButton();
     button->setShowIcon(false);
     button->setIcon(blueIcon());
-    button->ReadFrom(PropertyBag());
+    button->readFrom(PropertyBag());
     EXPECT_EQ(stateOf(*button), QStringLiteral("Lumo XPButton ffffff 0 0 0 0 0 0 e0e0e0 ffffff "
                                                "f1f1f1 10 10 1 0 0 0 0 0 2 0 0 0 0 0 ffc0c0 0 "
                                                "808080 1 1 ffffff"));
@@ -131,7 +131,7 @@ TEST(XPButtonProperties, EveryKeyRoundTripsInItsOrder) {
         keys.append(QLatin1String(name));
     }
     PropertyBag bag;
-    button->WriteTo(bag);
+    button->writeTo(bag);
     EXPECT_EQ(bag.keys(), keys);
     EXPECT_EQ(bag.kind(QStringLiteral("OLEDropMode")), PropertyBag::Kind::Integer);
 
@@ -140,7 +140,7 @@ TEST(XPButtonProperties, EveryKeyRoundTripsInItsOrder) {
     const PropertyBag stored = PropertyBag::fromJson(bag.toJson(), &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     auto copy = makeButton();
-    copy->ReadFrom(stored);
+    copy->readFrom(stored);
     EXPECT_EQ(stateOf(*copy), stateOf(*button));
     EXPECT_EQ(copy->Font().toString(), button->Font().toString());
     EXPECT_EQ(copy->Icon().image(), button->Icon().image());
@@ -259,7 +259,7 @@ TEST(XPButtonProperties, EnabledIsTheButtonsOwnSetting) {
     EXPECT_TRUE(button->Enabled()) << "the form, not the button, was disabled";
     EXPECT_EQ(button->paintedLook(), 0);
     PropertyBag bag;
-    button->WriteTo(bag);
+    button->writeTo(bag);
     EXPECT_FALSE(bag.contains(QStringLiteral("Enabled")));
 }
 

@@ -1,15 +1,12 @@
 // UserControl: Qt mouse and focus input becomes messages through the
 // procedure chain and ends in the handlers (keys are covered through the XP
-// button); the surface keeps its drawing; ambient properties and the error trap.
-#include "core/control/ErrorTrap.h"
+// button); the surface keeps its drawing; ambient properties.
 #include "core/control/UserControl.h"
 #include "core/control/clsSubClass.h"
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Window.h"
 #include "lumokit/LumoKitTestSupport.h"
-
-#include <lumokit/ComError.h>
 
 #include <gtest/gtest.h>
 
@@ -91,25 +88,12 @@ TEST_F(Hosting, ClickOnlyForALeftReleaseOverTheControlAndMovesCarryTheHeldButton
                      QStringLiteral("MouseDown(2,2,2,3)"), QStringLiteral("MouseUp(2,2,2,3)")}));
 }
 
-TEST_F(Hosting, DoubleClickIsNoSecondClickUnlessASubclassTurnsItIntoAPress) {
+TEST_F(Hosting, TheSecondPressOfADoubleClickIsNoClick) {
     doubleClick(control, QPoint(4, 4));
     EXPECT_EQ(control->calls,
               (QStringList{QStringLiteral("MouseDown(1,0,4,4)"), QStringLiteral("MouseUp(1,0,4,4)"),
                            QStringLiteral("Click"), QStringLiteral("DblClick"),
                            QStringLiteral("MouseUp(1,0,4,4)")}));
-
-    control->calls.clear();
-    clsSubClass subclass;
-    QObject::connect(&subclass, &clsSubClass::NewMessage,
-                     [](HWND, UINT& msg, WPARAM&, LPARAM&, bool&) {
-                         if (msg == WM_LBUTTONDBLCLK) {
-                             msg = WM_LBUTTONDOWN;
-                         }
-                     });
-    ASSERT_TRUE(subclass.SubClassHwnd(control->hWnd(), true));
-    doubleClick(control, QPoint(4, 4));
-    EXPECT_EQ(control->calls.count(QStringLiteral("Click")), 2);
-    EXPECT_FALSE(control->calls.contains(QStringLiteral("DblClick")));
 }
 
 TEST_F(Hosting, SwallowedPressGivesNoMouseDownAndNoClick) {
@@ -191,27 +175,6 @@ TEST_F(Hosting, WindowIsRegisteredForItsLifetime) {
     delete control;
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(surfaceOf(hdc), nullptr);
-}
-
-TEST(ErrorTrapTest, ShowsLabelAndDescriptionThenGoesOn) {
-    RecordingMessages messages;
-    QStringList steps;
-    ErrorTrap trap(QStringLiteral("Error in ERROR_UserControl_MouseMove : "));
-    trap([&] { steps.append(QStringLiteral("one")); });
-    trap([&] {
-        throw ComError(objectError(13652), QStringLiteral("lumokit.WindowProc"),
-                       QStringLiteral("Can't create system timer"));
-    });
-    trap([&] { steps.append(QStringLiteral("three")); });
-    trapError(QStringLiteral("Error in Sub ShowTip"), [] { throw std::runtime_error("boom"); });
-    LibraryMessages::MsgBox(QStringLiteral("About"), QStringLiteral("Title"));
-    EXPECT_EQ(steps, (QStringList{QStringLiteral("one"), QStringLiteral("three")}));
-    EXPECT_EQ(
-        messages.shown,
-        (QStringList{
-            QStringLiteral(
-                "LumoKit|Error in ERROR_UserControl_MouseMove : Can't create system timer"),
-            QStringLiteral("LumoKit|Error in Sub ShowTipboom"), QStringLiteral("Title|About")}));
 }
 
 } // namespace

@@ -81,6 +81,18 @@ TEST(XPButtonDispatch, EveryMemberIsBoundAndEveryWriterReachesItsOwnProperty) {
         }
     }
     EXPECT_EQ(n, 30);
+    // Every event is raised by the Qt signal of its name.
+    QStringList signalNames;
+    for (int i = 0; i < button->metaObject()->methodCount(); ++i) {
+        const QMetaMethod method = button->metaObject()->method(i);
+        if (method.methodType() == QMetaMethod::Signal) {
+            signalNames.append(QString::fromLatin1(method.name()));
+        }
+    }
+    for (const EventInfo& event :
+         TypeLibrary::instance().coclassById(CLSID_LumoXPButton)->eventInterface->events) {
+        EXPECT_TRUE(signalNames.contains(event.name)) << event.name.toStdString();
+    }
     EXPECT_EQ(client.get(QStringLiteral("hwnd")).toInt(), button->hWnd());
     EXPECT_EQ(client.get(QStringLiteral("hDC")).toInt(), button->hDC());
     EXPECT_THROW(client.put(QStringLiteral("hwnd"), 5), ComError) << "read-only";

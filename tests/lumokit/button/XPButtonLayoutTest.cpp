@@ -16,20 +16,6 @@ TEST(XPButtonLayout, HalvesRoundToTheEvenNeighbour) {
     }
 }
 
-TEST(XPButtonLayout, RefreshChoosesToggleThenHoverThenNormal) {
-    struct Case {
-        bool checked, value, over;
-        LONG look;
-    };
-    const Case cases[] = {{true, true, false, 4}, {true, true, true, 4},    {false, true, true, 2},
-                          {true, false, true, 2}, {false, false, false, 0}, {true, false, false, 0},
-                          {false, true, false, 0}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(XPButtonLayout::refreshLook(c.checked, c.value, c.over), c.look)
-            << c.checked << c.value << c.over;
-    }
-}
-
 TEST(XPButtonLayout, PaintedLookOfEveryRequest) {
     struct Case {
         LONG requested;

@@ -3,8 +3,11 @@
 // Shared by the XP button tests: a button with a fixed font and size and
 // an event recorder.
 #include "button/LumoXPButton.h"
+#include "core/com/TypeLibrary.h"
 #include "core/platform/Win32Gdi.h"
 #include "lumokit/LumoKitTestSupport.h"
+
+#include <lumokit/TypeLibIds.h>
 
 #include <QApplication>
 #include <QFont>
@@ -38,12 +41,10 @@ inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
 
 // Names of the button's events, with their arguments: "MouseDown(1,0,5,6)".
 inline QString eventName(int id) {
-    static const char* const names[] = {
-        "",           "Click",           "DropClick",   "MouseOver",   "MouseDown",
-        "MouseMove",  "MouseOut",        "MouseUp",     "KeyDown",     "KeyUp",
-        "KeyPress",   "OLECompleteDrag", "OLEDragDrop", "OLEDragOver", "OLEGiveFeedback",
-        "OLESetData", "OLEStartDrag"};
-    return id >= 1 && id <= 16 ? QLatin1String(names[id]) : QStringLiteral("?");
+    const auto& events =
+        TypeLibrary::instance().coclassById(CLSID_LumoXPButton)->eventInterface->events;
+    return id >= 1 && id <= static_cast<int>(events.size()) ? events[std::size_t(id - 1)].name
+                                                            : QStringLiteral("?");
 }
 
 inline QString describeEvent(int id, const QVariantList& args) {

@@ -122,20 +122,6 @@ TEST_F(TextSurface, MarlettArrowIsAFilledTriangle) {
     EXPECT_EQ(inked(), QRect(4, 5, 5, 3));
 }
 
-TEST_F(TextSurface, MarlettSizeGripStaysInTheLowerRightCorner) {
-    QFont marlett(QStringLiteral("Marlett"));
-    marlett.setPixelSize(13);
-    setDeviceFont(hdc, marlett);
-    RECT bar{0, 0, 200, 40};
-    DrawTextA(hdc, QStringLiteral("o"), -1, &bar, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
-    const QRect box = inked();
-    ASSERT_FALSE(box.isEmpty());
-    EXPECT_EQ(box.right(), 199);
-    EXPECT_EQ(box.bottom(), 39);
-    EXPECT_GE(box.left(), 187);
-    EXPECT_GE(box.top(), 27);
-}
-
 TEST(FontMapping, MsSansSerifBecomesTheDesktopSansFont) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);

@@ -91,17 +91,6 @@ TEST_F(ServerTest, OnlyTheEntryPointsAreVisible) {
     EXPECT_EQ(dlsym(handle, "_ZN7lumokit11TypeLibrary8instanceEv"), nullptr);
 }
 
-TEST_F(ServerTest, UnloadWaitsForTheLastObject) {
-    EXPECT_EQ(canUnloadNow(), S_OK);
-    ComPtr<IDispatch> timer = HostLoader::CreateObject(QStringLiteral("LumoKit.cTimer"));
-    ComPtr<IDispatch> subclass = HostLoader::CreateObject(QStringLiteral("LumoKit.clsSubClass"));
-    EXPECT_EQ(canUnloadNow(), S_FALSE);
-    timer.reset();
-    EXPECT_EQ(canUnloadNow(), S_FALSE);
-    subclass.reset();
-    EXPECT_EQ(canUnloadNow(), S_OK);
-}
-
 TEST_F(ServerTest, TimerTicksReachTheHostThroughItsEvent) {
     DispatchClient timer(HostLoader::CreateObject(QStringLiteral("LumoKit.cTimer")));
     const DISPID timerEvent = timer.eventId(QStringLiteral("Timer"));

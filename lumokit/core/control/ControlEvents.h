@@ -33,6 +33,11 @@ template <typename A> void copyBack(const A& value, QVariant& slot) {
     slot = std::move(back);
 }
 
+// A raiser's arguments given as one list, which it reads back.
+template <typename... A>
+constexpr bool isArgumentList = sizeof...(A) == 1 &&
+                                (std::is_same_v<std::decay_t<A>, QVariantList> && ...);
+
 template <typename P>
 constexpr bool isOutParameter =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>;

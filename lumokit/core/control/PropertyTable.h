@@ -82,14 +82,6 @@ public:
             entry.write(control, bag);
         }
     }
-    QStringList keys() const {
-        QStringList names;
-        for (const Entry& entry : m_entries) {
-            names.append(entry.key);
-        }
-        return names;
-    }
-
 private:
     struct Entry {
         QString key;

@@ -116,10 +116,9 @@ protected:
         return !self.isNull();
     }
     // The same for an event whose arguments the raiser does not read back.
-    template <typename C, typename... P, typename... A>
-    requires(!(sizeof...(A) == 1 && (std::is_same_v<std::decay_t<A>, QVariantList> &&
-                                     ...))) bool raiseEvent(void (C::*signal)(P...),
-                                                            A&&... values) {
+    template <typename C, typename... P, typename... A,
+              typename = std::enable_if_t<!events::isArgumentList<A...>>>
+    bool raiseEvent(void (C::*signal)(P...), A&&... values) {
         QVariantList args{QVariant::fromValue(std::decay_t<A>(values))...};
         return raiseEvent(signal, args);
     }

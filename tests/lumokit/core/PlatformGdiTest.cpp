@@ -172,18 +172,6 @@ TEST_F(Surface, DrawStateDisabledEmbossesHighlightUnderShadow) {
     EXPECT_EQ(at(11, 10), RGB(0, 0, 255));
 }
 
-TEST_F(Surface, PicturesAreStretchedToTheGivenSize) {
-    const Picture icon = Picture::fromImage(iconImage(), Picture::Icon);
-    DrawStateA(hdc, 0, nullptr, icon, 0, 0, 0, 8, 8, DST_ICON);
-    EXPECT_EQ(at(1, 1), RGB(255, 0, 0));
-    EXPECT_EQ(at(5, 3), RGB(255, 0, 0));
-    EXPECT_EQ(at(7, 7), 0u);
-    EXPECT_EQ(at(4, 5), kWhite);
-    EXPECT_FALSE(DrawStateA(hdc, 0, nullptr, Picture(), 0, 0, 0, 8, 8, DST_ICON));
-    EXPECT_TRUE(DrawIconEx(hdc, 20, 20, icon, 0, 0, 0, 0, DI_NORMAL));
-    EXPECT_EQ(at(20, 20), RGB(255, 0, 0));
-}
-
 TEST_F(Surface, ObjectsAreCountedUntilDeletedAndRefuseUseAfterwards) {
     const HBRUSH brush = CreateSolidBrush(0);
     const HRGN region = CreateRectRgn(8, 9, 2, 3);

@@ -142,16 +142,6 @@ TEST_F(Hosting, SurfaceKeepsItsDrawingWhenResizedAndIsShownOnPaint) {
     EXPECT_EQ(GetPixel(control->hDC(), 2, 2), 0x00FF00u) << "a new back colour clears";
 }
 
-TEST_F(Hosting, ForeColorAndFontReachTheDeviceContext) {
-    control->setForeColor(0x80000010u);
-    EXPECT_EQ(GetTextColor(control->hDC()), 0x808080u);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(10);
-    control->setFont(font);
-    EXPECT_EQ(currentFont(control->hDC()).family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_DOUBLE_EQ(currentFont(control->hDC()).pointSizeF(), 10);
-}
-
 TEST_F(Hosting, AmbientPropertiesComeFromTheContainerOrPlainDefaults) {
     EXPECT_FALSE(control->Ambient().DisplayAsDefault());
     EXPECT_EQ(control->Ambient().Font().Name, QStringLiteral("MS Sans Serif"));

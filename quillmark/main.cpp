@@ -1,4 +1,4 @@
-#include "quillmark/shell/AllScreens.h"
+#include "quillmark/AllScreens.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/mdiMain.h"
 #include "quillmark/shell/mdlGlobal.h"

@@ -4,7 +4,6 @@
 #include "quillmark/books/dlgCategories.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/deQuillmark.h"
-#include "quillmark/shell/AllScreens.h"
 #include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/Screens.h"
 
@@ -95,10 +94,6 @@ TEST_F(CategoriesTest, OpensBrowsingWithEveryCategoryByCode) {
     EXPECT_EQ(lines(rows.mid(0, 2)), "Income|7|Fees|No\nIncome|100|Sales|Yes");
     EXPECT_EQ(rows.at(rowShowingCode(grid, 300)).toStdString(), "Expense|300|Postage|No");
     EXPECT_EQ(entry(), "||");
-
-    Screens::instance().unregisterScreen(QStringLiteral("dlgCompanyInfo"));
-    registerAllScreens();
-    EXPECT_TRUE(Screens::instance().hasFactory(QStringLiteral("dlgCompanyInfo")));
 }
 
 TEST_F(CategoriesTest, NewCategoryIsStoredAndBecomesTheCurrentRow) {

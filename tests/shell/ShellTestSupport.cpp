@@ -4,11 +4,13 @@
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
-#include "quillmark/shell/AllScreens.h"
 #include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/XPButtonSite.h"
+#include "quillmark/shell/dlgAbout.h"
+#include "quillmark/shell/dlgDataPath.h"
+#include "quillmark/shell/dlgQuickLaunch.h"
 #include "quillmark/shell/mdlGlobal.h"
 
 #include <QCoreApplication>
@@ -92,7 +94,10 @@ QString openFile(Connection& connection) {
 } // namespace
 
 DefaultBooksTest::DefaultBooksTest(bool openBooks) : folder(true) {
-    registerAllScreens();
+    Screens& screens = Screens::instance();
+    screens.registerScreen(ScreenNames::dlgDataPath, [] { return new dlgDataPath; });
+    screens.registerScreen(ScreenNames::dlgQuickLaunch, [] { return new dlgQuickLaunch; });
+    screens.registerScreen(ScreenNames::dlgAbout, [] { return new dlgAbout; });
     if (openBooks) {
         Connection& security = deQuillmark::instance().connSecurity();
         security.setConnectionString(DataFile::connectionStringFor(folder.defaultDataFile()));

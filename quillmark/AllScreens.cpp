@@ -1,4 +1,4 @@
-#include "quillmark/shell/AllScreens.h"
+#include "quillmark/AllScreens.h"
 
 #include "quillmark/books/dlgCategories.h"
 #include "quillmark/books/dlgCompanyInfo.h"
@@ -12,9 +12,7 @@
 namespace quillmark {
 
 void registerAllScreens() {
-    [[maybe_unused]] Screens& screens = Screens::instance();
-    // Each screen module adds one line here, e.g.
-    // screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });
+    Screens& screens = Screens::instance();
     screens.registerScreen(QStringLiteral("dlgDataPath"), [] { return new dlgDataPath; });
     screens.registerScreen(QStringLiteral("dlgQuickLaunch"), [] { return new dlgQuickLaunch; });
     screens.registerScreen(QStringLiteral("dlgAbout"), [] { return new dlgAbout; });

@@ -6,6 +6,7 @@
 #include "quillmark/shell/LineControl.h"
 #include "quillmark/shell/PictureBox.h"
 #include "quillmark/shell/Screen.h"
+#include "quillmark/shell/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -245,6 +246,19 @@ TEST(PictureBox, ClickAndDoubleClickAreRaised) {
     QTest::mouseDClick(picture, Qt::LeftButton);
     EXPECT_GE(clicks.count(), 1);
     EXPECT_EQ(doubleClicks.count(), 1);
+}
+
+TEST(Twips, RoundHalfAwayFromZeroAndNeverOverflow) {
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    const std::pair<int, int> toPixels[] = {
+        {7, 0}, {8, 1}, {-7, 0}, {-8, -1}, {1500, 100}, {most, 143165576}, {least, -143165577}};
+    for (const auto& [twips, pixels] : toPixels) {
+        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
+    }
+    EXPECT_EQ(pixelsToTwips(100), 1500);
+    EXPECT_EQ(pixelsToTwips(most / 2), most);
+    EXPECT_EQ(pixelsToTwips(least / 2), least);
 }
 
 TEST(LineControl, RunsAcrossItsRectangle) {

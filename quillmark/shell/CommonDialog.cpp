@@ -5,7 +5,8 @@
 namespace quillmark {
 
 QString CommonDialog::ShowOpen() {
-    const QString chosen = Dialogs::instance().ShowOpen(m_filter, m_fileName);
+    const QString chosen =
+        Dialogs::instance().ShowOpen(m_filter, m_fileName.isEmpty() ? m_initDir : m_fileName);
     if (!chosen.isEmpty()) {
         m_fileName = chosen;
     }

@@ -12,6 +12,9 @@ public:
     void setFilter(const QString& New_Filter) { m_filter = New_Filter; }
     QString FileName() const { return m_fileName; }
     void setFileName(const QString& New_FileName) { m_fileName = New_FileName; }
+    // The folder the dialog opens in while no file name is set.
+    QString InitDir() const { return m_initDir; }
+    void setInitDir(const QString& New_InitDir) { m_initDir = New_InitDir; }
 
     // Shows the open-file dialog and returns FileName() afterwards.
     QString ShowOpen();
@@ -19,6 +22,7 @@ public:
 private:
     QString m_filter;
     QString m_fileName;
+    QString m_initDir;
 };
 
 } // namespace quillmark

@@ -21,8 +21,8 @@ public:
     virtual QString InputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
     // Shows an open-file dialog. filter uses the "Description|*.ext" form;
-    // initialFileName preselects a file. Returns the chosen path, or an empty
-    // text when the user cancels.
+    // initialFileName preselects a file (or names the folder to open in).
+    // Returns the chosen path, or an empty text when the user cancels.
     virtual QString ShowOpen(const QString& filter, const QString& initialFileName) = 0;
 };
 

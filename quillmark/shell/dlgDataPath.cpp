@@ -116,6 +116,8 @@ void dlgDataPath::OpenDefaultDatabase() {
 void dlgDataPath::cmdBrowse_Click() {
     trapErrors([this] {
         CommonDialog1.setFilter(kDataFileFilter);
+        // Company files are kept beside the default books by default.
+        CommonDialog1.setInitDir(UserDataFolder());
         // A cancelled dialog would otherwise report the file chosen before,
         // registering that company a second time.
         CommonDialog1.setFileName(QString());

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -102,16 +103,34 @@ void mdiMain::setEndProgram(std::function<void()> endProgram) {
 
 void mdiMain::MDIForm_Load() {
     trapErrors([&] {
-        deQuillmark& de = deQuillmark::instance();
-        de.connSecurity().setConnectionString(DataFile::connectionStringFor(DefaultDataFilePath()));
-        if (de.connSecurity().State() == adStateClosed) {
-            de.connSecurity().Open();
-        }
+        OpenDefaultBooks();
         OpenDataConnections(DefaultDataFilePath());
         Screens::instance().OpenScreen(ScreenNames::dlgQuickLaunch, kQuickLaunchLeft,
                                        kQuickLaunchTop);
         Screens::instance().OpenScreen(ScreenNames::dlgDataPath);
     });
+}
+
+void mdiMain::OpenDefaultBooks() {
+    const QString path = DefaultDataFilePath();
+    Connection& security = deQuillmark::instance().connSecurity();
+    security.setConnectionString(DataFile::connectionStringFor(path));
+    if (security.State() != adStateClosed) {
+        return;
+    }
+    try {
+        security.Open();
+    } catch (const RuntimeError& error) {
+        if (QFileInfo::exists(path)) {
+            throw;
+        }
+        // The provider's description, and how to make the missing books.
+        throw RuntimeError(error.number(),
+                           error.description() + QStringLiteral("\r\n\r\n") +
+                               QStringLiteral("To start with empty books, create them with:") +
+                               QStringLiteral("\r\nnewcompanyfile --default \"%1\"").arg(path),
+                           error.source());
+    }
 }
 
 void mdiMain::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,7 @@ private:
     void mnuFileReports_Click();
     void mnuHelpAbout_Click();
     void CloseApplication();
+    void OpenDefaultBooks();
     void EndProgram();
 
     void createMenus();

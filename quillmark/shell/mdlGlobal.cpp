@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace quillmark {
 
@@ -40,8 +42,21 @@ void setProgramFolder(const QString& folder) {
     programFolderOverride() = folder;
 }
 
+QString UserDataFolder() {
+    // Named here rather than taken from the application's name, so that every
+    // caller (tests and companion tools too) finds the same folder.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QLatin1Char('/') + GetAppTitle();
+}
+
 QString DefaultDataFilePath() {
-    return ProgramFolder() + QStringLiteral("/vevodir.dat");
+    const QString fileName = QStringLiteral("/vevodir.dat");
+    const QString inDataFolder = UserDataFolder() + fileName;
+    const QString inProgramFolder = ProgramFolder() + fileName;
+    if (!QFileInfo::exists(inDataFolder) && QFileInfo::exists(inProgramFolder)) {
+        return inProgramFolder;
+    }
+    return inDataFolder;
 }
 
 bool OpenDataConnections(const QString& path) {

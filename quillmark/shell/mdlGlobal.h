@@ -15,7 +15,11 @@ int AppVersionMinor();
 // with setProgramFolder(); an empty text restores the real one.
 QString ProgramFolder();
 void setProgramFolder(const QString& folder);
-// The default data file "vevodir.dat" in the program folder.
+// The user's data folder, where the books live: $XDG_DATA_HOME/Quillmark,
+// by default ~/.local/share/Quillmark (the program's AppDataLocation).
+QString UserDataFolder();
+// The default data file: "vevodir.dat" in the user's data folder, or in the
+// program folder when only that one holds it.
 QString DefaultDataFilePath();
 
 // Points connSys and connReports at the data file and opens them, closing

@@ -1,6 +1,7 @@
 #include "quillmark/shell/mdlSpecial.h"
 
 #include "quillmark/shell/Messages.h"
+#include "quillmark/shell/mdlGlobal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +58,13 @@ QString GetDocumentsFolder() {
         MsgBoxInfo(QStringLiteral("My Documents folder is not valid on this operating system."));
         return {};
     }
+}
+
+QString GetExportsFolder() {
+    const QString folder = UserDataFolder() + QStringLiteral("/Exports");
+    // A folder that cannot be made is reported by the export that writes there.
+    QDir().mkpath(folder);
+    return folder;
 }
 
 } // namespace quillmark

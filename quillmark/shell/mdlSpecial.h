@@ -20,6 +20,10 @@ inline constexpr long kFolderInvalid = 0x80070057L; // E_INVALIDARG: no such fol
 // after telling the user why it cannot be found.
 QString GetDocumentsFolder();
 
+// Where report exports go when there is no documents folder: "Exports" in
+// the user's data folder, made when missing.
+QString GetExportsFolder();
+
 // The lookup GetDocumentsFolder uses: QStandardPaths' documents location by
 // default. Tests install their own; an empty function restores the default.
 void setDocumentsFolderLookup(std::function<FolderLookup()> lookup);

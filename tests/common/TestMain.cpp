@@ -1,8 +1,11 @@
-// Shared entry point of every test program: a headless QApplication, and any
-// warning Qt logs during a test counts as a failure of that test.
+// Shared entry point of every test program: a headless QApplication, a user
+// data folder of its own (never the user's real books), and any warning Qt
+// logs during a test counts as a failure of that test.
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,12 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const QTemporaryDir dataHome;
+    if (!dataHome.isValid()) {
+        fprintf(stderr, "No temporary folder for the user's data\n");
+        return 1;
+    }
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("QuillmarkTests"));

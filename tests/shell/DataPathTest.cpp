@@ -22,7 +22,10 @@ using test::clickRow;
 using test::lines;
 using test::storedCompanies;
 
-const QString kOpenDialog = QStringLiteral("open Data File|*.dat");
+// The file dialog opens in the user's data folder.
+QString openDialog() {
+    return QStringLiteral("open Data File|*.dat {%1}").arg(UserDataFolder());
+}
 const QString kNameInput =
     QStringLiteral("input [Company File] Enter Company Name for the data file.");
 const QString kOpeningDefault =
@@ -97,7 +100,7 @@ TEST_F(DataPathTest, BrowseRegistersTheChosenFileUnderTheGivenName) {
 
         browse(path, c.answer);
 
-        EXPECT_EQ(dialogs.dump(), QStringList({kOpenDialog, kNameInput}));
+        EXPECT_EQ(dialogs.dump(), QStringList({openDialog(), kNameInput}));
         expected << QStringLiteral("%1|%2|%3").arg(expected.size() + 1).arg(c.storedName, path);
         EXPECT_EQ(storedCompanies(), expected);
         EXPECT_EQ(gridRows(), expected);
@@ -115,7 +118,7 @@ TEST_F(DataPathTest, BrowseWithoutAFileRegistersNothing) {
         clickButton(screen, QStringLiteral("cmdBrowse"));
         EXPECT_EQ(
             dialogs.dump(),
-            QStringList({kOpenDialog, "msgbox none ok [Quillmark] No Company file selected."}));
+            QStringList({openDialog(), "msgbox none ok [Quillmark] No Company file selected."}));
         EXPECT_EQ(storedCompanies(), before);
     }
 }
@@ -189,7 +192,7 @@ TEST_F(DataPathTest, WhenTheDefaultBooksFailTooTheScreenStaysForAnotherChoice) {
     const QStringList shown = dialogs.dump();
     ASSERT_EQ(shown.size(), 3) << lines(shown);
     EXPECT_EQ(shown[1], kOpeningDefault);
-    EXPECT_TRUE(shown[2].contains(folder.defaultDataFile()));
+    EXPECT_TRUE(shown[2].contains(DefaultDataFilePath()));
     EXPECT_TRUE(isLoaded(ScreenNames::dlgDataPath));
     dialogs.clear();
     openCompany(shop);

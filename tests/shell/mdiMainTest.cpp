@@ -9,6 +9,7 @@
 #include "quillmark/shell/Screen.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
+#include "quillmark/shell/mdlGlobal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -159,7 +160,12 @@ TEST(MainWindowStartUp, MissingDefaultFileShowsOneErrorAndNoScreen) {
     EXPECT_EQ(shown.icon, MsgIcon::Information);
     EXPECT_EQ(shown.buttons, MsgButtons::OK);
     EXPECT_EQ(shown.title, QStringLiteral("Quillmark"));
-    EXPECT_FALSE(shown.text.isEmpty());
+    EXPECT_TRUE(shown.text.endsWith(
+        QStringLiteral("\r\n\r\nTo start with empty books, create them with:\r\n"
+                       "newcompanyfile --default \"%1\"")
+            .arg(DefaultDataFilePath())))
+        << shown.text.toStdString();
+    EXPECT_TRUE(DefaultDataFilePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
     EXPECT_TRUE(factories.log.isEmpty());
     EXPECT_TRUE(Screens::instance().loadedNames().isEmpty());
     EXPECT_TRUE(openConnections().isEmpty());

@@ -136,11 +136,27 @@ TEST_F(OpenDataConnectionsTest, MissingFileShowsTheErrorAndLeavesEarlierStepsDon
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
-TEST(ProgramFolderPath, DefaultDataFileLiesInTheProgramFolder) {
-    setProgramFolder(QStringLiteral("/opt/quillmark"));
-    EXPECT_EQ(DefaultDataFilePath(), QStringLiteral("/opt/quillmark/vevodir.dat"));
+TEST(DataFolder, BooksLiveInTheUsersDataFolderAndTheProgramFolderIsOnlyAFallback) {
+    QTemporaryDir home;
+    QTemporaryDir program;
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    setProgramFolder(program.path());
+    const QString books = home.filePath(QStringLiteral("Quillmark/vevodir.dat"));
+    const QString besideProgram = program.filePath(QStringLiteral("vevodir.dat"));
+
+    EXPECT_EQ(DefaultDataFilePath(), books) << "neither: named where it belongs";
+    DataFile::createCompanyFile(besideProgram, true);
+    EXPECT_EQ(DefaultDataFilePath(), besideProgram);
+    QDir().mkpath(home.filePath(QStringLiteral("Quillmark")));
+    DataFile::createCompanyFile(books, true);
+    EXPECT_EQ(DefaultDataFilePath(), books);
+    EXPECT_EQ(GetExportsFolder(), home.filePath(QStringLiteral("Quillmark/Exports")));
+    EXPECT_TRUE(QFileInfo(GetExportsFolder()).isDir());
+
     setProgramFolder(QString());
-    EXPECT_EQ(quillmark::ProgramFolder(), QCoreApplication::applicationDirPath());
+    qputenv("XDG_DATA_HOME", savedHome);
+    EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "quillmark/books/TransactionScreen.h"
 
 #include "quillmark/books/AmountText.h"
-#include "quillmark/books/ComboMessages.h"
-#include "quillmark/books/mdlComponents.h"
+#include "quillmark/books/CategoryPicker.h"
 #include "quillmark/data/Command.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/Recordset.h"
@@ -13,13 +12,9 @@
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/XPButtonSite.h"
-#include "quillmark/shell/mdlGlobal.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace quillmark {
@@ -37,8 +32,6 @@ const QString kDeleted = QStringLiteral("Transaction deleted successfully.");
 const QString kSaveOrCancelFirst =
     QStringLiteral("Please Save or Cancel the current edited record ") + QStringLiteral("\r\n") +
     QStringLiteral("before trying to edit the selected record.");
-const QString kCategoryDoesNotExist =
-    QStringLiteral("This category does not exist. Please select a valid category.");
 const QString kEntryVanished = QStringLiteral(
     "This transaction no longer exists; it may have been deleted on another screen.");
 const QString kEditVanished =
@@ -58,39 +51,6 @@ constexpr int kColDescription = 6;
 
 // Where a screen opened from here goes, relative to this screen (twips).
 constexpr int kBesideOffset = 500;
-
-// The list's counter was a 16-bit integer.
-constexpr int kMostCategories = 32767;
-
-constexpr int kBackspace = 8;
-constexpr int kFirstPrintable = 32;
-
-// The character a key press types, as the classic KeyPress event saw it, or
-// -1 for keys that raise no KeyPress (navigation, Tab, Delete, access keys).
-int keyAsciiOf(const QKeyEvent* key) {
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-        key->key() == Qt::Key_Delete) {
-        return -1;
-    }
-    if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)) {
-        return -1;
-    }
-    const QString text = key->text();
-    if (text.size() != 1 || text.at(0).unicode() == 0x7F) {
-        return -1;
-    }
-    const QChar ch = text.at(0);
-    // Ctrl with a letter types its control character (Ctrl+V is 22) on every
-    // platform, whatever text the platform attached to the key.
-    if ((key->modifiers() & Qt::ControlModifier) && ch.unicode() < 0x80 && ch.isLetter()) {
-        return ch.toUpper().unicode() & 0x1F;
-    }
-    return ch.unicode();
-}
-
-bool isTabKey(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-}
 
 Connection& connSys() {
     return deQuillmark::instance().connSys();
@@ -114,15 +74,24 @@ TransactionScreen::TransactionScreen(const TransactionKind& kind, QWidget* paren
       cmdClose(control<XPButtonSite>(QStringLiteral("cmdClose"))),
       cmdCategories(control<XPButtonSite>(QStringLiteral("cmdCategories"))),
       cmdReports(control<XPButtonSite>(QStringLiteral("cmdReports"))),
-      rsTransactions(new Recordset(this)) {
+      rsTransactions(new Recordset(this)),
+      m_picker(std::make_unique<CategoryPicker>(cboCatSource, this,
+                                                [this] { return categoriesOfThisType(); })) {
     gridTrans->setDataSource(rsTransactions);
     connectHandlers();
-    watchCategoryBox();
 }
 
-TransactionScreen::~TransactionScreen() {
-    // Destroying the controls moves the focus; this screen must not hear of it.
-    disconnect(qApp, nullptr, this, nullptr);
+TransactionScreen::~TransactionScreen() = default;
+
+std::vector<CategoryEntry> TransactionScreen::categoriesOfThisType() const {
+    std::vector<CategoryEntry> list;
+    Recordset& categories = deQuillmark::instance().cmdTransCategories(m_kind.typeCode);
+    for (; !categories.EOF(); categories.MoveNext()) {
+        list.push_back({categories.Fields(QStringLiteral("CatName")).Value().toString(),
+                        categories.Fields(QStringLiteral("CategoryID")).Value().toInt()});
+    }
+    categories.Close();
+    return list;
 }
 
 void TransactionScreen::connectHandlers() {
@@ -136,21 +105,6 @@ void TransactionScreen::connectHandlers() {
     connect(cmdReports, &XPButtonSite::Click, this, &TransactionScreen::cmdReports_Click);
     connect(gridTrans, &DataGrid::DblClick, this, &TransactionScreen::gridTrans_DblClick);
     connect(gridTrans, &DataGrid::HeadClick, this, &TransactionScreen::gridTrans_HeadClick);
-}
-
-void TransactionScreen::watchCategoryBox() {
-    DeselectOnEdit(*cboCatSource);
-    // Keys reach the box itself, which hands them straight to its edit field.
-    cboCatSource->installEventFilter(this);
-    cboCatSource->lineEdit()->installEventFilter(this);
-    // While the list is dropped down it receives the keys; they still type
-    // into the box.
-    QAbstractItemView* list = cboCatSource->view();
-    list->installEventFilter(this);
-    if (QWidget* dropDown = list->parentWidget()) {
-        dropDown->installEventFilter(this);
-    }
-    connect(qApp, &QApplication::focusChanged, this, &TransactionScreen::onFocusChanged);
 }
 
 // ---- Loading and refreshing ---------------------------------------------
@@ -167,19 +121,7 @@ void TransactionScreen::Form_Load() {
 
 void TransactionScreen::LoadCategories() {
     trapErrors([this] {
-        Recordset& categories = deQuillmark::instance().cmdTransCategories(m_kind.typeCode);
-        int i = 0;
-        for (; !categories.EOF() && i < kMostCategories; categories.MoveNext()) {
-            cboCatSource->insertItem(
-                i, categories.Fields(QStringLiteral("CatName")).Value().toString());
-            cboCatSource->setItemData(
-                i, categories.Fields(QStringLiteral("CategoryID")).Value().toInt());
-            ++i;
-        }
-        categories.Close();
-        if (cboCatSource->count() >= 1) {
-            cboCatSource->setCurrentIndex(0);
-        }
+        m_picker->LoadCategories();
         if (rsTransactions->State() != adStateClosed) {
             rsTransactions->Close();
         }
@@ -216,12 +158,8 @@ void TransactionScreen::SetEditMode(bool bEdit) {
 }
 
 // ---- New, Edit, Cancel ----------------------------------------------------
-// The buttons answer Enter even while disabled; a disabled button must not act.
 
 void TransactionScreen::cmdNew_Click() {
-    if (!cmdNew->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         bNewRecord = true;
         clearEntry();
@@ -238,9 +176,6 @@ void TransactionScreen::clearEntry() {
 }
 
 void TransactionScreen::cmdEdit_Click() {
-    if (!cmdEdit->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         gridTrans->SetFocus();
         if (rsTransactions->RecordCount() < 1 || gridTrans->Bookmark() <= 0) {
@@ -267,23 +202,12 @@ bool TransactionScreen::currentRowVanished() const {
 
 void TransactionScreen::loadCurrentRow() {
     txtTransactionID->setText(gridTrans->Columns(kColTransactionID).Value().toString());
-    showEntryCategory(gridTrans->Columns(kColCategoryID).Value().toInt());
+    m_picker->showCategory(gridTrans->Columns(kColCategoryID).Value().toInt(),
+                           gridTrans->Columns(kColCatName).Value().toString());
     dtTransDate->setDateTime(gridTrans->Columns(kColDate).Value().toDateTime());
     txtDetails->setText(gridTrans->Columns(kColDescription).Value().toString());
     txtAmount->setText(
         AmountText::format(Currency::fromVariant(gridTrans->Columns(m_kind.amountColumn).Value())));
-}
-
-void TransactionScreen::showEntryCategory(qint32 categoryId) {
-    SelectComboByItemData(*cboCatSource, categoryId);
-    const int index = cboCatSource->currentIndex();
-    if (index >= 0 && cboCatSource->itemData(index).toInt() == categoryId) {
-        return;
-    }
-    // The entry's category is not in this screen's list (its type was changed
-    // meanwhile): show its name rather than leave another category selected,
-    // which Save would store without a word.
-    SetComboText(*cboCatSource, gridTrans->Columns(kColCatName).Value().toString());
 }
 
 void TransactionScreen::entryVanished() {
@@ -292,9 +216,6 @@ void TransactionScreen::entryVanished() {
 }
 
 void TransactionScreen::cmdCancel_Click() {
-    if (!cmdCancel->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         bNewRecord = false;
         clearEntry();
@@ -305,9 +226,6 @@ void TransactionScreen::cmdCancel_Click() {
 // ---- Save -----------------------------------------------------------------
 
 void TransactionScreen::cmdSave_Click() {
-    if (!cmdSave->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         Currency amount;
         if (!entryPassesChecks(&amount) || !categoryIsChosen()) {
@@ -348,10 +266,11 @@ bool TransactionScreen::entryPassesChecks(Currency* amount) {
 // that has no categories, or a name the list does not hold) there is
 // nothing to store.
 bool TransactionScreen::categoryIsChosen() {
-    if (cboCatSource->currentIndex() >= 0) {
+    if (m_picker->hasSelection()) {
         return true;
     }
-    MsgBoxInfo(cboCatSource->count() == 0 ? m_kind.noCategoriesMessage : kCategoryDoesNotExist);
+    MsgBoxInfo(m_picker->isEmpty() ? m_kind.noCategoriesMessage
+                                   : CategoryPicker::DoesNotExistMessage());
     cboCatSource->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -382,8 +301,7 @@ qint32 TransactionScreen::writeEntry(Currency amount) {
 
 void TransactionScreen::assignFields(Recordset& entry, Currency amount) {
     entry.Fields(QStringLiteral("CatType")).setValue(m_kind.typeCode);
-    entry.Fields(QStringLiteral("CategoryID"))
-        .setValue(cboCatSource->itemData(cboCatSource->currentIndex()).toInt());
+    entry.Fields(QStringLiteral("CategoryID")).setValue(m_picker->selectedId());
     entry.Fields(QStringLiteral("TDate")).setValue(dtTransDate->dateTime());
     entry.Fields(QStringLiteral("Description")).setValue(txtDetails->text());
     entry.Fields(m_kind.amountField).setValue(QVariant::fromValue(amount));
@@ -411,9 +329,6 @@ void TransactionScreen::returnToRow(qint32 savedBookmark) {
 // ---- Delete, Close --------------------------------------------------------
 
 void TransactionScreen::cmdDelete_Click() {
-    if (!cmdDelete->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         if (bNewRecord) {
             // Nothing of a new entry is stored yet, and the hidden key still
@@ -443,9 +358,6 @@ void TransactionScreen::deleteLoadedEntry() {
 }
 
 void TransactionScreen::cmdClose_Click() {
-    if (!cmdClose->Enabled()) {
-        return;
-    }
     trapErrors([this] { Unload(); });
 }
 
@@ -466,11 +378,7 @@ void TransactionScreen::gridTrans_DblClick() {
 
 void TransactionScreen::gridTrans_HeadClick(int ColIndex) {
     trapErrors([&] {
-        const QString field = gridTrans->Columns(ColIndex).DataField();
-        QString sort = field + QStringLiteral(" ASC");
-        if (sort == sSortOrder) {
-            sort = field + QStringLiteral(" DESC");
-        }
+        const QString sort = gridTrans->HeaderSort(ColIndex, sSortOrder);
         rsTransactions->setSort(sort);
         sSortOrder = sort;
     });
@@ -502,107 +410,6 @@ void TransactionScreen::openScreenBeside(const QString& name, const QString& but
         target->control<XPButtonSite>(buttonToHide)->setVisible(false);
     }
     screens.Show(target);
-}
-
-// ---- The category picker --------------------------------------------------
-
-void TransactionScreen::cboCatSource_KeyPress(int& KeyAscii) {
-    trapErrors([&] { KeyAscii = AutoCompleteCombo(*cboCatSource, KeyAscii); });
-}
-
-void TransactionScreen::cboCatSource_Validate(bool& Cancel) {
-    trapErrors([&] {
-        const int index = cboCatSource->currentIndex();
-        const QString text = cboCatSource->currentText();
-        bool found = false;
-        qint32 foundId = 0;
-        if (index != -1) {
-            Recordset& categories = deQuillmark::instance().cmdTransCategories(m_kind.typeCode);
-            for (; !categories.EOF(); categories.MoveNext()) {
-                if (categories.Fields(QStringLiteral("CatName")).Value().toString() == text) {
-                    found = true;
-                    foundId = categories.Fields(QStringLiteral("CategoryID")).Value().toInt();
-                    break;
-                }
-            }
-            categories.Close();
-        }
-        if (!found) {
-            cboCatSource->setCurrentIndex(-1);
-            cboCatSource->setEditText(QString());
-            MsgBoxInfo(kCategoryDoesNotExist);
-            Cancel = true;
-            return;
-        }
-        if (cboCatSource->itemData(index).toInt() != foundId) {
-            SelectComboByItemData(*cboCatSource, foundId);
-        }
-    });
-}
-
-bool TransactionScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !m_forwardingKey) {
-        const bool inEditField = watched == cboCatSource || watched == cboCatSource->lineEdit();
-        const bool inDropDown =
-            watched == cboCatSource->view() || watched == cboCatSource->view()->parentWidget();
-        if (inEditField || inDropDown) {
-            return handleCategoryKey(static_cast<QKeyEvent*>(event), inDropDown);
-        }
-    }
-    return Screen::eventFilter(watched, event);
-}
-
-// Returns true when the key is used up here.
-bool TransactionScreen::handleCategoryKey(QKeyEvent* key, bool inDropDown) {
-    if (inDropDown && isTabKey(key)) {
-        // Tab leaves the box as it does with the list closed.
-        cboCatSource->hidePopup();
-        forwardToCategoryBox(key);
-        return true;
-    }
-    int KeyAscii = keyAsciiOf(key);
-    const bool typesIntoBox = KeyAscii >= kFirstPrintable || KeyAscii == kBackspace;
-    if (KeyAscii < 0 || (inDropDown && !typesIntoBox && KeyAscii != '\r')) {
-        // Keys of the list itself (Escape, arrows) work the list.
-        return false;
-    }
-    cboCatSource_KeyPress(KeyAscii);
-    if (KeyAscii == 0) {
-        return true;
-    }
-    if (inDropDown) {
-        forwardToCategoryBox(key);
-        return true;
-    }
-    return false;
-}
-
-void TransactionScreen::forwardToCategoryBox(const QKeyEvent* key) {
-    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
-                   static_cast<quint16>(key->count()));
-    m_forwardingKey = true;
-    QCoreApplication::sendEvent(cboCatSource, &copy);
-    m_forwardingKey = false;
-}
-
-bool TransactionScreen::isCategoryBoxPart(const QWidget* widget) const {
-    return widget && (widget == cboCatSource || cboCatSource->isAncestorOf(widget));
-}
-
-// Runs the box's check when the focus leaves it for another control of this
-// screen (not for its own list, another screen or another program).
-void TransactionScreen::onFocusChanged(QWidget* old, QWidget* now) {
-    if (!now || m_validating || isUnloading() || !isCategoryBoxPart(old) ||
-        isCategoryBoxPart(now) || !isAncestorOf(now)) {
-        return;
-    }
-    m_validating = true;
-    bool Cancel = false;
-    cboCatSource_Validate(Cancel);
-    if (Cancel) {
-        cboCatSource->setFocus(Qt::OtherFocusReason);
-    }
-    m_validating = false;
 }
 
 } // namespace quillmark

@@ -6,14 +6,18 @@
 
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 class QComboBox;
 class QDateTimeEdit;
-class QKeyEvent;
 class QLineEdit;
 
 namespace quillmark {
 
+class CategoryPicker;
 class DataGrid;
+struct CategoryEntry;
 class Recordset;
 class XPButtonSite;
 
@@ -38,15 +42,12 @@ public:
     void cmdReports_Click();
     void gridTrans_DblClick();
     void gridTrans_HeadClick(int ColIndex);
-    void cboCatSource_KeyPress(int& KeyAscii);
-    void cboCatSource_Validate(bool& Cancel);
 
 protected:
     TransactionScreen(const TransactionKind& kind, QWidget* parent);
     // The twin button's handler: opens the screen of the other kind beside
     // this one, without its way back, so that the twins stack only once.
     void openTwinScreen();
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetEditMode(bool bEdit);
@@ -54,11 +55,10 @@ private:
     void LoadCategories();
 
     void connectHandlers();
-    void watchCategoryBox();
+    std::vector<CategoryEntry> categoriesOfThisType() const;
     void runTransactions();
     bool currentRowVanished() const;
     void loadCurrentRow();
-    void showEntryCategory(qint32 categoryId);
     bool entryPassesChecks(Currency* amount);
     bool categoryIsChosen();
     qint32 writeEntry(Currency amount);
@@ -68,10 +68,6 @@ private:
     void deleteLoadedEntry();
     void entryVanished();
     void openScreenBeside(const QString& name, const QString& buttonToHide);
-    bool handleCategoryKey(QKeyEvent* key, bool inDropDown);
-    void forwardToCategoryBox(const QKeyEvent* key);
-    void onFocusChanged(QWidget* old, QWidget* now);
-    bool isCategoryBoxPart(const QWidget* widget) const;
 
     const TransactionKind m_kind;
 
@@ -94,12 +90,12 @@ private:
     // its own, so that the twins can stand open side by side.
     Recordset* rsTransactions;
 
+    // Owns the category box's keys, list and check; goes before the controls.
+    std::unique_ptr<CategoryPicker> m_picker;
+
     bool bNewRecord = false;
     qint32 lEditBookmark = 0;
     QString sSortOrder;
-
-    bool m_validating = false;
-    bool m_forwardingKey = false;
 };
 
 } // namespace quillmark

@@ -5,6 +5,7 @@
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/ErrorTrap.h"
+#include "quillmark/shell/KeyAscii.h"
 #include "quillmark/shell/Messages.h"
 #include "quillmark/shell/XPButtonSite.h"
 
@@ -35,22 +36,6 @@ QString categoryCodeOf(const QString& text) {
     // Digits beyond any integer's range still read as a number; the field
     // itself then refuses the value with its own message.
     return ok ? QString::number(code) : match.captured(1);
-}
-
-// The character a key press types, as the classic KeyPress event saw it; 0
-// for keys that type nothing.
-int keyAsciiOf(const QKeyEvent* key) {
-    const QString text = key->text();
-    if (text.size() != 1 || text.at(0).unicode() > 0xFF) {
-        return 0;
-    }
-    return text.at(0).unicode();
-}
-
-bool editsText(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace ||
-           key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
-           key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
 }
 
 } // namespace
@@ -90,7 +75,8 @@ void dlgCategories::guardTypeBox() {
     cboCatType->installEventFilter(this);
     if (QLineEdit* edit = cboCatType->lineEdit()) {
         edit->installEventFilter(this);
-        // Pasting with the mouse or dropping text would bypass the keys.
+        // Deleting, pasting with the keys or the mouse, or dropping text
+        // would bypass the typed keys.
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         edit->setAcceptDrops(false);
@@ -100,13 +86,11 @@ void dlgCategories::guardTypeBox() {
 bool dlgCategories::eventFilter(QObject* watched, QEvent* event) {
     const bool typeBox = watched == cboCatType || watched == cboCatType->lineEdit();
     if (typeBox && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        int KeyAscii = keyAsciiOf(key);
-        if (KeyAscii != 0 && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+        int KeyAscii = keyAsciiOf(*static_cast<QKeyEvent*>(event));
+        if (KeyAscii >= 0) {
             cboCatType_KeyPress(KeyAscii);
             return KeyAscii == 0;
         }
-        return editsText(key);
     }
     return Screen::eventFilter(watched, event);
 }
@@ -122,7 +106,7 @@ void dlgCategories::Form_Load() {
 
 void dlgCategories::Form_Unload() {
     // The command's rows outlive the screen: the next opening lists by code again.
-    if (!m_lastSort.isEmpty()) {
+    if (!sSortOrder.isEmpty()) {
         trapErrors([this] {
             Recordset& rows =
                 deQuillmark::instance().command(QStringLiteral("cmdCategories")).recordset();
@@ -150,7 +134,7 @@ void dlgCategories::RefreshCategories() {
     categories().Requery();
     gridCat->ReBind();
     gridCat->Refresh();
-    m_isNew = false;
+    bNewRecord = false;
 }
 
 void dlgCategories::clearEntry() {
@@ -165,7 +149,7 @@ void dlgCategories::selectType(const QString& shownType) {
 
 void dlgCategories::cmdNew_Click() {
     trapErrors([this] {
-        m_isNew = true;
+        bNewRecord = true;
         clearEntry();
         cboCatType->setEnabled(true);
         SetEditMode(true);
@@ -173,9 +157,6 @@ void dlgCategories::cmdNew_Click() {
 }
 
 void dlgCategories::cmdEdit_Click() {
-    if (!cmdEdit->Enabled()) {
-        return;
-    }
     trapErrors([this] {
         if (categories().RecordCount() < 1 || gridCat->Bookmark() <= 0) {
             return;
@@ -190,8 +171,8 @@ void dlgCategories::editCurrentRow() {
         categoryVanished();
         return;
     }
-    m_isNew = false;
-    m_savedGridPosition = gridCat->Bookmark();
+    bNewRecord = false;
+    lEditBookmark = gridCat->Bookmark();
     SetEditMode(true);
     txtCatID->setText(gridCat->Columns(0).Value().toString());
     selectType(gridCat->Columns(1).Value().toString() == QLatin1String("EXP") ? kExpense : kIncome);
@@ -245,7 +226,7 @@ bool dlgCategories::entryPassesChecks() {
 
 QString dlgCategories::duplicateCodeFilter() const {
     const QString code = categoryCodeOf(txtCode->text());
-    if (m_isNew) {
+    if (bNewRecord) {
         return QStringLiteral("CatCode = ") + code;
     }
     return QStringLiteral("CategoryID <> ") + txtCatID->text() + QStringLiteral(" AND CatCode = ") +
@@ -262,7 +243,7 @@ bool dlgCategories::codeIsTaken() const {
 void dlgCategories::writeCategory() {
     Connection& connSys = deQuillmark::instance().connSys();
     Recordset category;
-    if (m_isNew) {
+    if (bNewRecord) {
         category.Open(QStringLiteral("Categories"), &connSys, adOpenKeyset, adLockOptimistic);
         category.AddNew();
     } else {
@@ -286,7 +267,7 @@ void dlgCategories::writeCategory() {
     category.Close();
     cboCatType->setEnabled(true);
     SetEditMode(false);
-    const bool wasNew = m_isNew;
+    const bool wasNew = bNewRecord;
     RefreshCategories();
     returnToSavedRow(wasNew ? savedRow : 0);
 }
@@ -295,16 +276,16 @@ void dlgCategories::returnToSavedRow(qint32 newRowBookmark) {
     if (newRowBookmark > 0) {
         // A new category is shown where it landed.
         gridCat->setBookmark(newRowBookmark);
-    } else if (m_savedGridPosition >= 1) {
-        gridCat->setBookmark(m_savedGridPosition);
-        m_savedGridPosition = 0;
+    } else if (lEditBookmark >= 1) {
+        gridCat->setBookmark(lEditBookmark);
+        lEditBookmark = 0;
     }
 }
 
 void dlgCategories::categoryVanished() {
     MsgBoxInfo(QStringLiteral("This category no longer exists; it may have been deleted in the "
                               "meantime. Your changes were not saved."));
-    m_savedGridPosition = 0;
+    lEditBookmark = 0;
     cboCatType->setEnabled(true);
     SetEditMode(false);
     RefreshCategories();
@@ -314,7 +295,7 @@ void dlgCategories::cmdDelete_Click() {
     trapErrors([this] {
         // A category being entered is not in the data file yet; the key left
         // from an earlier edit names some other category, so drop the entry.
-        if (m_isNew) {
+        if (bNewRecord) {
             cmdCancel_Click();
             return;
         }
@@ -339,7 +320,7 @@ void dlgCategories::deleteCategory() {
     } else {
         MsgBoxExclamation(QStringLiteral("Category could not be deleted."));
     }
-    m_savedGridPosition = 0;
+    lEditBookmark = 0;
     cboCatType->setEnabled(true);
     SetEditMode(false);
     RefreshCategories();
@@ -347,7 +328,7 @@ void dlgCategories::deleteCategory() {
 
 void dlgCategories::cmdCancel_Click() {
     trapErrors([this] {
-        m_isNew = false;
+        bNewRecord = false;
         clearEntry();
         cboCatType->setEnabled(true);
         SetEditMode(false);
@@ -360,13 +341,9 @@ void dlgCategories::cmdClose_Click() {
 
 void dlgCategories::gridCat_HeadClick(int ColIndex) {
     trapErrors([this, ColIndex] {
-        const QString field = gridCat->Columns(ColIndex).DataField();
-        QString sort = field + QStringLiteral(" ASC");
-        if (sort == m_lastSort) {
-            sort = field + QStringLiteral(" DESC");
-        }
+        const QString sort = gridCat->HeaderSort(ColIndex, sSortOrder);
         categories().setSort(sort);
-        m_lastSort = sort;
+        sSortOrder = sort;
     });
 }
 

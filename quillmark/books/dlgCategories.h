@@ -33,7 +33,8 @@ public:
     void cmdClose_Click();
     void gridCat_DblClick();
     void gridCat_HeadClick(int ColIndex);
-    // Every key that would type into the type box is dropped: only its list sets it.
+    // Every key that would type into the type box is dropped: only its list
+    // sets it.
     void cboCatType_KeyPress(int& KeyAscii);
 
 protected:
@@ -71,11 +72,13 @@ private:
     XPButtonSite* cmdCancel;
     XPButtonSite* cmdClose;
 
-    bool m_isNew = false;
-    // The bookmark of the row taken into editing, so that the grid returns to
-    // that category after a save wherever sorting or re-reading put it.
-    qint32 m_savedGridPosition = 0;
-    QString m_lastSort;
+    // The roles and names of the transaction screens' members: a new entry is
+    // being made; the bookmark of the row taken into editing, so that the grid
+    // returns to that category after a save wherever sorting or re-reading
+    // put it; the sort last applied.
+    bool bNewRecord = false;
+    qint32 lEditBookmark = 0;
+    QString sSortOrder;
 };
 
 } // namespace quillmark

@@ -156,7 +156,8 @@ QWidget* createDatePicker(const ControlRecord& record, QWidget* parent) {
 
 QWidget* createGrid(const ControlRecord& record, QWidget* parent) {
     auto* grid = new DataGrid(parent);
-    grid->setColumns(GridColumn::listFromJson(record.properties.value(QStringLiteral("columns"))));
+    grid->setColumns(
+        DataGridColumn::listFromJson(record.properties.value(QStringLiteral("columns"))));
     grid->setDataMember(record.stringProperty(QStringLiteral("dataMember")));
     return grid;
 }

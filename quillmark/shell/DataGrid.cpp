@@ -42,11 +42,11 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
 
 DataGrid::~DataGrid() = default;
 
-void DataGrid::setColumns(std::vector<GridColumn> columns) {
+void DataGrid::setColumns(std::vector<DataGridColumn> columns) {
     m_model->setColumns(std::move(columns));
 }
 
-const std::vector<GridColumn>& DataGrid::columnList() const {
+const std::vector<DataGridColumn>& DataGrid::columnList() const {
     return m_model->columns();
 }
 
@@ -61,9 +61,15 @@ void DataGrid::checkColumn(int index) const {
     }
 }
 
-DataGridColumn DataGrid::Columns(int index) const {
+DataGrid::Column DataGrid::Columns(int index) const {
     checkColumn(index);
-    return DataGridColumn(this, index);
+    return Column(this, index);
+}
+
+QString DataGrid::HeaderSort(int ColIndex, const QString& lastSort) const {
+    const QString field = Columns(ColIndex).DataField();
+    const QString ascending = field + QStringLiteral(" ASC");
+    return ascending == lastSort ? field + QStringLiteral(" DESC") : ascending;
 }
 
 void DataGrid::setDataSource(Recordset* recordset) {
@@ -170,9 +176,16 @@ QVariant DataGrid::currentValue(int column) const {
     return m_recordset->Fields(field).Value();
 }
 
-QString DataGrid::currentText(int column) const {
-    return m_model->columns()[static_cast<size_t>(column)].displayText(currentValue(column),
-                                                                       QLocale());
+const DataGridColumn& DataGrid::Column::definition() const {
+    return m_grid->columnList()[static_cast<size_t>(m_index)];
+}
+
+QVariant DataGrid::Column::Value() const {
+    return m_grid->currentValue(m_index);
+}
+
+QString DataGrid::Column::Text() const {
+    return definition().displayText(Value(), QLocale());
 }
 
 } // namespace quillmark

@@ -2,7 +2,6 @@
 
 #include "quillmark/data/Recordset.h"
 #include "quillmark/shell/DataGridColumn.h"
-#include "quillmark/shell/GridColumn.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -20,14 +19,36 @@ class RecordsetModel;
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
+    // A column as the screens address it: Columns(i).Value() is the column's
+    // value in the current row, DataField() the field it shows.
+    class Column {
+    public:
+        Column(const DataGrid* grid, int index) : m_grid(grid), m_index(index) {}
+        const DataGridColumn& definition() const;
+        QString DataField() const { return definition().dataField; }
+        bool Visible() const { return definition().visible; }
+        // The stored value in the current row (null when there is no current
+        // row); throws RuntimeError when the record set has no such field.
+        QVariant Value() const;
+        // The value as the grid shows it.
+        QString Text() const;
+
+    private:
+        const DataGrid* m_grid;
+        int m_index;
+    };
+
     explicit DataGrid(QWidget* parent = nullptr);
     ~DataGrid() override;
 
-    void setColumns(std::vector<GridColumn> columns);
-    const std::vector<GridColumn>& columnList() const;
+    void setColumns(std::vector<DataGridColumn> columns);
+    const std::vector<DataGridColumn>& columnList() const;
     int ColumnCount() const;
     // Throws RuntimeError for a position outside the column list.
-    DataGridColumn Columns(int index) const;
+    Column Columns(int index) const;
+    // The sort a click on a column header asks for: the column's field
+    // ascending, or descending when lastSort already sorts it ascending.
+    QString HeaderSort(int ColIndex, const QString& lastSort) const;
 
     // The named command whose record set the form binds the grid to.
     QString DataMember() const { return m_dataMember; }
@@ -47,10 +68,6 @@ public:
     void Refresh();
     void SetFocus();
 
-    // For DataGridColumn.
-    QVariant currentValue(int column) const;
-    QString currentText(int column) const;
-
 signals:
     void Click();
     void DblClick();
@@ -61,6 +78,7 @@ private:
     void followRecordset();
     void onCurrentRowChanged(const QModelIndex& current);
     void checkColumn(int index) const;
+    QVariant currentValue(int column) const;
 
     RecordsetModel* m_model;
     QPointer<Recordset> m_recordset;

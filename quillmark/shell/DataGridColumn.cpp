@@ -1,39 +1,114 @@
 #include "quillmark/shell/DataGridColumn.h"
 
-#include "quillmark/shell/DataGrid.h"
+#include "quillmark/data/Currency.h"
+#include "quillmark/data/RuntimeError.h"
+#include "quillmark/shell/ShellErrors.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLocale>
 
 namespace quillmark {
 
 namespace {
 
-const GridColumn& definition(const DataGrid* grid, int index) {
-    return grid->columnList()[static_cast<size_t>(index)];
+const QString kShortDate = QStringLiteral("Short Date");
+const QString kCurrency = QStringLiteral("Currency");
+
+bool isMoney(const QVariant& value) {
+    return value.metaType() == QMetaType::fromType<Currency>();
+}
+
+double moneyOrNumber(const QVariant& value) {
+    return isMoney(value) ? value.value<Currency>().toDouble() : value.toDouble();
+}
+
+QString shortDateText(const QVariant& value, const QLocale& locale) {
+    QDate date;
+    if (value.metaType() == QMetaType::fromType<QDateTime>()) {
+        date = value.toDateTime().date();
+    } else if (value.metaType() == QMetaType::fromType<QDate>()) {
+        date = value.toDate();
+    } else {
+        date = QDateTime::fromString(value.toString(), Qt::ISODate).date();
+    }
+    return date.isValid() ? locale.toString(date, QLocale::ShortFormat) : value.toString();
+}
+
+QString plainText(const QVariant& value, const QLocale& locale) {
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::QDateTime:
+        return locale.toString(value.toDateTime(), QLocale::ShortFormat);
+    case QMetaType::QDate:
+        return locale.toString(value.toDate(), QLocale::ShortFormat);
+    case QMetaType::Double:
+        return locale.toString(value.toDouble(), 'g', 15);
+    default:
+        break;
+    }
+    if (isMoney(value)) {
+        return locale.toString(value.value<Currency>().toDouble(), 'f', 2);
+    }
+    return value.toString();
 }
 
 } // namespace
 
-QString DataGridColumn::Caption() const {
-    return definition(m_grid, m_index).caption;
+std::vector<DataGridColumn> DataGridColumn::listFromJson(const QJsonValue& columns) {
+    std::vector<DataGridColumn> list;
+    const QJsonArray array = columns.toArray();
+    for (const QJsonValue& entry : array) {
+        const QJsonObject object = entry.toObject();
+        DataGridColumn column;
+        column.caption = object.value(QStringLiteral("caption")).toString();
+        column.dataField = object.value(QStringLiteral("dataField")).toString();
+        column.numberFormat = object.value(QStringLiteral("format")).toString();
+        column.visible = object.value(QStringLiteral("visible")).toBool(true);
+        column.width = object.value(QStringLiteral("width")).toInt();
+        const QJsonObject map = object.value(QStringLiteral("valueMap")).toObject();
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            column.valueMap.insert(it.key(), it.value().toString());
+        }
+        if (column.dataField.isEmpty()) {
+            throw RuntimeError(
+                kErrorBadFormData,
+                QStringLiteral("Grid column %1 has no data field.").arg(column.caption),
+                QStringLiteral("DataGridColumn"));
+        }
+        list.push_back(std::move(column));
+    }
+    return list;
 }
 
-QString DataGridColumn::DataField() const {
-    return definition(m_grid, m_index).dataField;
+QString DataGridColumn::displayText(const QVariant& value, const QLocale& locale) const {
+    if (value.isNull()) {
+        return {};
+    }
+    if (!valueMap.isEmpty()) {
+        const auto mapped = valueMap.constFind(value.toString());
+        if (mapped != valueMap.constEnd()) {
+            return mapped.value();
+        }
+    }
+    if (numberFormat == kShortDate) {
+        return shortDateText(value, locale);
+    }
+    if (numberFormat == kCurrency) {
+        bool numeric = isMoney(value);
+        if (!numeric) {
+            value.toString().toDouble(&numeric);
+        }
+        return numeric ? locale.toCurrencyString(moneyOrNumber(value)) : value.toString();
+    }
+    return plainText(value, locale);
 }
 
-QString DataGridColumn::NumberFormat() const {
-    return definition(m_grid, m_index).numberFormat;
-}
-
-bool DataGridColumn::Visible() const {
-    return definition(m_grid, m_index).visible;
-}
-
-QVariant DataGridColumn::Value() const {
-    return m_grid->currentValue(m_index);
-}
-
-QString DataGridColumn::Text() const {
-    return m_grid->currentText(m_index);
+bool DataGridColumn::isRightAligned() const {
+    return numberFormat == kCurrency;
 }
 
 } // namespace quillmark

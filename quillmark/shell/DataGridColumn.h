@@ -1,32 +1,36 @@
 #pragma once
 
+#include <QHash>
+#include <QJsonValue>
 #include <QString>
 #include <QVariant>
 
+#include <vector>
+
+class QLocale;
+
 namespace quillmark {
 
-class DataGrid;
-
-// A column of a data grid as the screens address it: Columns(i).Value() is
-// the column's value in the current row, DataField() the field it shows.
+// One fixed column of a data grid: caption, the record set field it shows,
+// an optional display format ("Short Date" or "Currency"), a visible flag and
+// an optional mapping of stored values to shown texts ("INC" -> "Income").
+// Hidden columns still hold their values.
 class DataGridColumn {
 public:
-    DataGridColumn(const DataGrid* grid, int index) : m_grid(grid), m_index(index) {}
+    QString caption;
+    QString dataField;
+    QString numberFormat;
+    bool visible = true;
+    int width = 0; // twips; 0 leaves the grid's default
+    QHash<QString, QString> valueMap;
 
-    int ColIndex() const { return m_index; }
-    QString Caption() const;
-    QString DataField() const;
-    QString NumberFormat() const;
-    bool Visible() const;
-    // The stored value in the current row (null when there is no current
-    // row); throws RuntimeError when the record set has no such field.
-    QVariant Value() const;
-    // The value as the grid shows it.
-    QString Text() const;
+    // Reads a "columns" array of the form data; throws RuntimeError when a
+    // column has no data field.
+    static std::vector<DataGridColumn> listFromJson(const QJsonValue& columns);
 
-private:
-    const DataGrid* m_grid;
-    int m_index;
+    // The text the grid shows for a value of this column.
+    QString displayText(const QVariant& value, const QLocale& locale) const;
+    bool isRightAligned() const;
 };
 
 } // namespace quillmark

@@ -10,7 +10,7 @@ namespace quillmark {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void RecordsetModel::setColumns(std::vector<GridColumn> columns) {
+void RecordsetModel::setColumns(std::vector<DataGridColumn> columns) {
     beginResetModel();
     m_columns = std::move(columns);
     resolveFields();
@@ -102,7 +102,7 @@ QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !isReadable()) {
         return {};
     }
-    const GridColumn& column = m_columns[static_cast<size_t>(index.column())];
+    const DataGridColumn& column = m_columns[static_cast<size_t>(index.column())];
     if (role == Qt::TextAlignmentRole) {
         return column.isRightAligned() ? int(Qt::AlignRight | Qt::AlignVCenter)
                                        : int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quillmark/data/Recordset.h"
-#include "quillmark/shell/GridColumn.h"
+#include "quillmark/shell/DataGridColumn.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
@@ -18,8 +18,8 @@ class RecordsetModel : public QAbstractTableModel {
 public:
     explicit RecordsetModel(QObject* parent = nullptr);
 
-    void setColumns(std::vector<GridColumn> columns);
-    const std::vector<GridColumn>& columns() const { return m_columns; }
+    void setColumns(std::vector<DataGridColumn> columns);
+    const std::vector<DataGridColumn>& columns() const { return m_columns; }
     // Binds (or with nullptr unbinds) and reads the rows afresh.
     void setRecordset(Recordset* recordset);
     Recordset* recordset() const { return m_recordset; }
@@ -42,7 +42,7 @@ private:
     void onRowsInserted(long first, long last);
     void onRowChanged(long row);
 
-    std::vector<GridColumn> m_columns;
+    std::vector<DataGridColumn> m_columns;
     std::vector<int> m_fieldIndexes;
     QPointer<Recordset> m_recordset;
     int m_rowCount = 0;

@@ -2,22 +2,22 @@
 
 #include "quillmark/data/RuntimeError.h"
 #include "quillmark/shell/ControlRecord.h"
+#include "quillmark/shell/Messages.h"
 #include "quillmark/shell/ShellErrors.h"
 
 #include <lumokit/HostLoader.h>
 
 #include <QJsonDocument>
+#include <QPushButton>
 #include <QResizeEvent>
 
 namespace quillmark {
 
 namespace {
 
-[[noreturn]] void throwServerError(const QString& what, const lumokit::ComError& error) {
-    throw RuntimeError(kErrorControlServer,
-                       QStringLiteral("The command buttons cannot be shown: %1 (%2)")
-                           .arg(what, error.description()),
-                       QStringLiteral("Quillmark"));
+lumokit::PropertyBag savedProperties(const ControlRecord& record, QString* problem) {
+    const QJsonObject bag = record.properties.value(QStringLiteral("bag")).toObject();
+    return lumokit::PropertyBag::fromJson(QJsonDocument(bag).toJson(), problem);
 }
 
 } // namespace
@@ -27,10 +27,15 @@ XPButtonSite::XPButtonSite(const ControlRecord& record, QWidget* parent) : QWidg
     // The button is sized from the start: a hidden site gets no resize
     // event until it is shown.
     setGeometry(record.geometryPixels());
-    createButton();
-    loadProperties(record);
+    QString problem;
+    if (createButton(&problem)) {
+        loadProperties(record);
+        listenForClicks();
+    } else {
+        reportServerProblem(problem);
+        createPlainButton(record);
+    }
     placeButtonWidget();
-    listenForClicks();
 }
 
 XPButtonSite::~XPButtonSite() {
@@ -46,30 +51,28 @@ XPButtonSite::~XPButtonSite() {
     }
 }
 
-void XPButtonSite::createButton() {
-    try {
-        lumokit::ComPtr<lumokit::IDispatch> object =
-            lumokit::HostLoader::CreateObject(QString::fromLatin1(kProgId));
-        m_control = object.as<lumokit::IControl>();
-        m_button = lumokit::DispatchClient(std::move(object));
-    } catch (const lumokit::ComError& error) {
-        throwServerError(QStringLiteral("the control server could not create a button"), error);
+bool XPButtonSite::createButton(QString* problem) {
+    lumokit::HostLoader::Result created =
+        lumokit::HostLoader::TryCreateObject(QString::fromLatin1(kProgId));
+    if (!created) {
+        *problem = created.message;
+        return false;
     }
+    m_control = created.object.as<lumokit::IControl>();
     if (!m_control) {
-        throw RuntimeError(kErrorControlServer,
-                           QStringLiteral("The command buttons cannot be shown: the control "
-                                          "server's button cannot be placed on a form"),
-                           QStringLiteral("Quillmark"));
+        *problem = QStringLiteral("the control server's button cannot be placed on a form");
+        return false;
     }
+    m_button = lumokit::DispatchClient(std::move(created.object));
     m_control->SetContainer(this);
+    return true;
 }
 
 void XPButtonSite::loadProperties(const ControlRecord& record) {
-    const QJsonObject bag = record.properties.value(QStringLiteral("bag")).toObject();
     QString problem;
-    const lumokit::PropertyBag properties =
-        lumokit::PropertyBag::fromJson(QJsonDocument(bag).toJson(), &problem);
-    const lumokit::HRESULT hr = bag.isEmpty() ? m_control->InitNew() : m_control->Load(properties);
+    const lumokit::PropertyBag properties = savedProperties(record, &problem);
+    const bool saved = !record.properties.value(QStringLiteral("bag")).toObject().isEmpty();
+    const lumokit::HRESULT hr = saved ? m_control->Load(properties) : m_control->InitNew();
     if (lumokit::FAILED(hr)) {
         throw RuntimeError(
             kErrorBadFormData,
@@ -77,6 +80,42 @@ void XPButtonSite::loadProperties(const ControlRecord& record) {
                 .arg(record.name, problem.isEmpty() ? QString() : QStringLiteral(": ") + problem),
             QStringLiteral("Quillmark"));
     }
+}
+
+void XPButtonSite::listenForClicks() {
+    try {
+        m_clickEventId = m_button.eventId(QStringLiteral("Click"));
+        m_eventCookie = m_button.connect([this](lumokit::DISPID eventId, QVariantList&) {
+            if (eventId == m_clickEventId) {
+                press();
+            }
+        });
+    } catch (const lumokit::ComError& error) {
+        throw RuntimeError(kErrorControlServer,
+                           QStringLiteral("The command buttons cannot be shown: the button's "
+                                          "events cannot be heard (%1)")
+                               .arg(error.description()),
+                           QStringLiteral("Quillmark"));
+    }
+}
+
+void XPButtonSite::createPlainButton(const ControlRecord& record) {
+    const lumokit::PropertyBag properties = savedProperties(record, nullptr);
+    m_plain = new QPushButton(properties.read<QString>(QStringLiteral("Caption"), record.name));
+    m_plain->setEnabled(properties.read<bool>(QStringLiteral("Enabled"), true));
+    connect(m_plain, &QPushButton::clicked, this, &XPButtonSite::press);
+}
+
+void XPButtonSite::reportServerProblem(const QString& problem) {
+    // Told once, not for every button of every screen.
+    static QString reported;
+    if (problem == reported) {
+        return;
+    }
+    reported = problem;
+    MsgBoxInfo(QStringLiteral("The command buttons cannot be shown: %1. Plain buttons are shown "
+                              "instead.")
+                   .arg(problem));
 }
 
 void XPButtonSite::placeButtonWidget() {
@@ -90,33 +129,39 @@ void XPButtonSite::placeButtonWidget() {
     setFocusProxy(widget);
 }
 
-void XPButtonSite::listenForClicks() {
-    try {
-        m_clickEventId = m_button.eventId(QStringLiteral("Click"));
-        m_eventCookie = m_button.connect([this](lumokit::DISPID eventId, QVariantList&) {
-            if (eventId == m_clickEventId) {
-                emit Click();
-            }
-        });
-    } catch (const lumokit::ComError& error) {
-        throwServerError(QStringLiteral("the button's events cannot be heard"), error);
-    }
-}
-
 QWidget* XPButtonSite::buttonWidget() const {
+    if (m_plain) {
+        return m_plain;
+    }
     return m_control ? m_control->GetWidget() : nullptr;
 }
 
 bool XPButtonSite::Enabled() const {
+    if (m_plain) {
+        return m_plain->isEnabled();
+    }
     return m_button.get(QStringLiteral("Enabled")).toBool();
 }
 
 void XPButtonSite::setEnabled(bool New_Enabled) {
-    m_button.put(QStringLiteral("Enabled"), New_Enabled);
+    if (m_plain) {
+        m_plain->setEnabled(New_Enabled);
+    } else {
+        m_button.put(QStringLiteral("Enabled"), New_Enabled);
+    }
 }
 
 QString XPButtonSite::Caption() const {
+    if (m_plain) {
+        return m_plain->text();
+    }
     return m_button.get(QStringLiteral("Caption")).toString();
+}
+
+void XPButtonSite::press() {
+    if (Enabled()) {
+        emit Click();
+    }
 }
 
 lumokit::StdFont XPButtonSite::Font() const {

@@ -315,21 +315,25 @@ TEST_F(TransactionsTest, DeleteAsksAndOnlyYesDeletes) {
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
 }
 
-TEST_F(TransactionsTest, DisabledButtonsIgnoreEnterAndDeleteOnANewEntryOnlyDropsTheForm) {
+TEST_F(TransactionsTest, DisabledButtonsIgnoreTheirAccessKeysAndDeleteOnANewEntryOnlyDropsIt) {
     TransactionScreen* screen = openWithSamples();
     ASSERT_NE(screen, nullptr);
-    // An earlier entry was loaded and cancelled: its key is still in the form.
-    clickButton(screen, "cmdEdit");
-    clickButton(screen, "cmdCancel");
-    // Browsing: Save, Delete and Cancel are disabled but still take Enter.
-    pressEnterOn(screen, "cmdDelete");
-    pressEnterOn(screen, "cmdSave");
-    pressEnterOn(screen, "cmdCancel");
+    grid(screen)->setFocus();
+    // Browsing: Save, Cancel and Delete are disabled; Delete would ask.
+    for (const Qt::Key key : {Qt::Key_S, Qt::Key_C, Qt::Key_D}) {
+        typeKey(key, Qt::AltModifier);
+    }
     EXPECT_EQ(modeButtons(screen), QStringLiteral("New Edit Close"));
+    typeKey(Qt::Key_E, Qt::AltModifier); // Edit is enabled: the keys do arrive
+    EXPECT_EQ(modeButtons(screen), QStringLiteral("Save Cancel Delete"));
+    grid(screen)->setFocus();
+    typeKey(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(lineEdit(screen, "txtDetails")->text(), QStringLiteral("Advice"));
+    EXPECT_TRUE(dialogs->calls().empty()) << messages();
 
+    // The key of the entry loaded before is still in the form.
+    clickButton(screen, "cmdCancel");
     fillNewEntry(screen, "40", "Tips");
-    pressEnterOn(screen, "cmdClose");
-    EXPECT_TRUE(isOpen(QStringLiteral("dlgIncome")));
     clickButton(screen, "cmdDelete");
     EXPECT_TRUE(dialogs->calls().empty()) << messages();
     EXPECT_EQ(storedEntries(connSys()).size(), 4);

@@ -27,9 +27,9 @@ namespace {
 using test::TempProgramFolder;
 
 // The income screen's columns: the result columns of cmdTransactions.
-std::vector<GridColumn> incomeColumns() {
+std::vector<DataGridColumn> incomeColumns() {
     auto column = [](const char* caption, const char* field, const char* format, bool visible) {
-        GridColumn c;
+        DataGridColumn c;
         c.caption = QString::fromLatin1(caption);
         c.dataField = QString::fromLatin1(field);
         c.numberFormat = QString::fromLatin1(format);
@@ -247,15 +247,15 @@ TEST_F(DataGridTest, RowsAddedElsewhereShowAfterRequeryOrReBind) {
 }
 
 TEST_F(DataGridTest, ValueMapChangesTheShownTextOnly) {
-    GridColumn type;
+    DataGridColumn type;
     type.caption = QStringLiteral("Type");
     type.dataField = QStringLiteral("CatType");
     type.valueMap = {{QStringLiteral("INC"), QStringLiteral("Income")},
                      {QStringLiteral("EXP"), QStringLiteral("Expense")}};
-    GridColumn name;
+    DataGridColumn name;
     name.caption = QStringLiteral("Category");
     name.dataField = QStringLiteral("CatName");
-    GridColumn fixed;
+    DataGridColumn fixed;
     fixed.caption = QStringLiteral("Fixed");
     fixed.dataField = QStringLiteral("Fixed");
     DataGrid categories;

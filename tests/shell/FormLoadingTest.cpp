@@ -161,7 +161,7 @@ TEST(FormLoading, StoredPropertiesAreApplied) {
     EXPECT_EQ(grid->DataMember(), QStringLiteral("cmdTransactions"));
     ASSERT_EQ(grid->ColumnCount(), 2);
     EXPECT_FALSE(grid->Columns(0).Visible());
-    EXPECT_EQ(grid->Columns(1).NumberFormat(), QStringLiteral("Short Date"));
+    EXPECT_EQ(grid->Columns(1).definition().numberFormat, QStringLiteral("Short Date"));
     EXPECT_TRUE(grid->isColumnHidden(0));
 
     // Tab order follows tabIndex: the combo box, the amount, then Save.

@@ -1,8 +1,7 @@
 // Loading, placing, showing and unloading screens by name.
 #include "quillmark/shell/Screens.h"
 #include "ShellTestSupport.h"
-#include "common/FakeDialogs.h"
-#include "quillmark/shell/Screen.h"
+#include "quillmark/shell/ShellErrors.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,75 +9,51 @@
 
 #include <gtest/gtest.h>
 
-namespace quillmark {
+namespace quillmark::test {
 namespace {
-
-using test::FakeScreenFactories;
-using test::flushDeletes;
 
 class ScreensTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    ScreensTest() {
         area.resize(1000, 700);
         area.show();
         Screens::instance().setMdiArea(&area);
     }
-    void TearDown() override { Screens::instance().setMdiArea(nullptr); }
+    ~ScreensTest() override { Screens::instance().setMdiArea(nullptr); }
+
+    Screen* open(const QString& name, int left = 500, int top = 100) {
+        return Screens::instance().OpenScreen(name, left, top);
+    }
 
     QMdiArea area;
+    FakeScreenFactories factories{{"dlgIncome", "dlgExpense", "dlgAbout"}};
 };
 
-TEST_F(ScreensTest, OpeningTwiceGivesOneScreenMovedBackAndBroughtUp) {
-    FakeScreenFactories factories({QStringLiteral("dlgIncome"), QStringLiteral("dlgExpense")});
-    Screen* first = Screens::instance().OpenScreen(QStringLiteral("dlgIncome"), 500, 100);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->subWindow()->pos(), QPoint(33, 7));
-    EXPECT_EQ(first->Left(), 495);
-    first->subWindow()->move(300, 200);
-    Screens::instance().OpenScreen(QStringLiteral("dlgExpense"), 1000, 1000);
+TEST_F(ScreensTest, AScreenOpensOnceFramedAtItsPlaceAndOpeningItAgainMovesItBack) {
+    Screen* income = open("dlgIncome");
+    ASSERT_NE(income, nullptr);
+    EXPECT_EQ(income->subWindow()->parentWidget(), area.viewport());
+    EXPECT_EQ(income->subWindow()->pos(), QPoint(33, 7));
+    EXPECT_EQ(income->size(), QSize(200, 100)) << "the frame shows the whole form";
+    EXPECT_EQ(income->subWindow()->windowTitle(), QStringLiteral("dlgIncome"));
+    income->subWindow()->move(300, 200);
+    open("dlgExpense", 1000, 1000);
 
-    Screen* second = Screens::instance().OpenScreen(QStringLiteral("dlgIncome"), 500, 100);
-
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(first->subWindow()->pos(), QPoint(33, 7));
-    EXPECT_EQ(area.activeSubWindow(), first->subWindow());
+    EXPECT_EQ(open("dlgIncome"), income);
+    EXPECT_EQ(income->subWindow()->pos(), QPoint(33, 7));
+    EXPECT_EQ(area.activeSubWindow(), income->subWindow());
     EXPECT_EQ(area.subWindowList().size(), 2);
     EXPECT_EQ(factories.log, QStringList({"load dlgIncome", "load dlgExpense"}));
 }
 
-TEST_F(ScreensTest, LoadedScreenIsFramedButHiddenUntilShown) {
-    FakeScreenFactories factories({QStringLiteral("dlgAbout")});
-    Screen* screen = Screens::instance().Load(QStringLiteral("dlgAbout"));
-    ASSERT_NE(screen, nullptr);
-    EXPECT_TRUE(Screens::instance().isLoaded(QStringLiteral("dlgAbout")));
-    EXPECT_EQ(screen->subWindow()->parentWidget(), area.viewport());
-    EXPECT_FALSE(screen->subWindow()->isVisible());
-    Screens::instance().Show(screen);
-    EXPECT_TRUE(screen->isVisible());
-    EXPECT_EQ(screen->size(), QSize(200, 100)) << "the frame shows the whole form";
-    EXPECT_EQ(screen->subWindow()->windowTitle(), QStringLiteral("dlgAbout"));
-}
-
-TEST_F(ScreensTest, UnloadForgetsTheScreenAndUnloadingAgainDoesNothing) {
-    FakeScreenFactories factories({QStringLiteral("dlgCategories")});
-    QPointer<Screen> screen = Screens::instance().OpenScreen(QStringLiteral("dlgCategories"));
-    Screens::instance().Unload(QStringLiteral("dlgCategories"));
-    Screens::instance().Unload(QStringLiteral("dlgCategories"));
-    Screens::instance().Unload(QStringLiteral("dlgNeverLoaded"));
-
-    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgCategories")));
-    flushDeletes();
-    EXPECT_TRUE(screen.isNull());
-    EXPECT_TRUE(area.subWindowList().isEmpty());
-    EXPECT_EQ(factories.log, QStringList({"load dlgCategories", "unload dlgCategories"}));
-
-    // A later open makes a new screen.
-    EXPECT_NE(Screens::instance().OpenScreen(QStringLiteral("dlgCategories")), nullptr);
-}
-
-TEST_F(ScreensTest, ClosingTheChildWindowOrUnloadingFromItsOwnHandlerUnloadsTheScreen) {
+TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnce) {
     const std::pair<const char*, std::function<void(Screen*)>> ways[] = {
-        {"close", [](Screen* screen) { screen->subWindow()->close(); }},
+        {"by name",
+         [](Screen*) {
+             Screens::instance().Unload("dlgAbout");
+             Screens::instance().Unload("dlgAbout");
+         }},
+        {"close box", [](Screen* screen) { screen->subWindow()->close(); }},
         {"own handler",
          [](Screen* screen) {
              QMetaObject::invokeMethod(
@@ -87,41 +62,35 @@ TEST_F(ScreensTest, ClosingTheChildWindowOrUnloadingFromItsOwnHandlerUnloadsTheS
     };
     for (const auto& [way, unload] : ways) {
         SCOPED_TRACE(way);
-        FakeScreenFactories factories({QStringLiteral("dlgAbout")});
-        Screen* screen = Screens::instance().OpenScreen(QStringLiteral("dlgAbout"), 500, 100);
-        ASSERT_NE(screen, nullptr);
-        unload(screen);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [] { return !Screens::instance().isLoaded(QStringLiteral("dlgAbout")); }));
-        EXPECT_EQ(factories.log, QStringList({"load dlgAbout", "unload dlgAbout"}));
+        factories.log.clear();
+        unload(open("dlgAbout"));
+        EXPECT_TRUE(QTest::qWaitFor([] { return !Screens::instance().isLoaded("dlgAbout"); }));
         flushDeletes();
+        EXPECT_EQ(factories.log, QStringList({"load dlgAbout", "unload dlgAbout"}));
         EXPECT_TRUE(area.subWindowList().isEmpty());
     }
 }
 
-TEST_F(ScreensTest, FactoryFailureOrNoFactoryLeavesNothingLoaded) {
-    Screens::instance().registerScreen(QStringLiteral("dlgBroken"), []() -> Screen* {
+TEST_F(ScreensTest, AFailingFactoryOrNoFactoryLeavesNothingLoaded) {
+    Screens::instance().registerScreen("dlgBroken", []() -> Screen* {
         throw RuntimeError(kErrorBadFormData, QStringLiteral("Form dlgBroken: broken."));
     });
-    EXPECT_THROW(Screens::instance().Load(QStringLiteral("dlgBroken")), RuntimeError);
-    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgBroken")));
-    Screens::instance().unregisterScreen(QStringLiteral("dlgBroken"));
-
-    FakeDialogs dialogs; // a name without a factory opens nothing, quietly
-    EXPECT_EQ(Screens::instance().OpenScreen(QStringLiteral("dlgReports"), 500, 100), nullptr);
-    EXPECT_FALSE(Screens::instance().isLoaded(QStringLiteral("dlgReports")));
+    EXPECT_THROW(Screens::instance().Load("dlgBroken"), RuntimeError);
+    Screens::instance().unregisterScreen("dlgBroken");
+    EXPECT_EQ(open("dlgBroken"), nullptr);
+    EXPECT_TRUE(Screens::instance().loadedNames().isEmpty());
     EXPECT_TRUE(area.subWindowList().isEmpty());
-    EXPECT_TRUE(dialogs.calls().empty());
 }
 
-TEST(ScreensWithoutArea, ScreenStandsAloneAndIsPlacedInTwips) {
-    FakeScreenFactories factories({QStringLiteral("dlgAbout")});
-    Screen* screen = Screens::instance().OpenScreen(QStringLiteral("dlgAbout"), 1500, 3000);
+TEST(ScreensWithoutArea, AScreenStandsAloneAndIsPlacedInTwips) {
+    FakeScreenFactories factories({"dlgAbout"});
+    Screen* screen = Screens::instance().OpenScreen("dlgAbout", 1500, 3000);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->subWindow(), nullptr);
     EXPECT_EQ(screen->pos(), QPoint(100, 200));
+    EXPECT_EQ(screen->Left(), 1500);
     EXPECT_TRUE(screen->isVisible());
 }
 
 } // namespace
-} // namespace quillmark
+} // namespace quillmark::test

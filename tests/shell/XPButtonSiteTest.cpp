@@ -2,9 +2,6 @@
 // properties saved in the screen's form data.
 #include "quillmark/shell/XPButtonSite.h"
 #include "ShellTestSupport.h"
-#include "common/FakeDialogs.h"
-#include "quillmark/data/RuntimeError.h"
-#include "quillmark/shell/Screen.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quillmark {
+namespace quillmark::test {
 namespace {
 
 const char* const kButtonForm = R"({
@@ -31,7 +28,7 @@ const char* const kButtonForm = R"({
 })";
 
 TEST(XPButtonSite, ButtonsComeFromTheServerWithTheirSavedProperties) {
-    Screen screen(test::formFromJson(kButtonForm), nullptr);
+    Screen screen(formFromJson(kButtonForm), nullptr);
     auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
 
     ASSERT_NE(save->buttonWidget(), nullptr);
@@ -49,7 +46,7 @@ TEST(XPButtonSite, ButtonsComeFromTheServerWithTheirSavedProperties) {
 // Disabled, a button raises no Click however it is pressed: by the mouse,
 // or by the screen on the user's behalf.
 TEST(XPButtonSite, EnabledAndClickTravelThroughTheServerAndADisabledButtonDoesNothing) {
-    Screen screen(test::formFromJson(kButtonForm), nullptr);
+    Screen screen(formFromJson(kButtonForm), nullptr);
     screen.show();
     auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
     QSignalSpy clicks(save, &XPButtonSite::Click);
@@ -74,8 +71,8 @@ TEST(XPButtonSite, WithoutTheControlServerPlainButtonsStandInAndTheUserIsToldOnc
     qputenv("LUMOKIT_REGISTRY", QFile::encodeName(registry));
     FakeDialogs dialogs;
     {
-        Screen screen(test::formFromJson(kButtonForm), nullptr);
-        Screen again(test::formFromJson(kButtonForm), nullptr);
+        Screen screen(formFromJson(kButtonForm), nullptr);
+        Screen again(formFromJson(kButtonForm), nullptr);
         screen.show();
         auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
         auto* close = screen.control<XPButtonSite>(QStringLiteral("cmdClose"));
@@ -101,4 +98,4 @@ TEST(XPButtonSite, WithoutTheControlServerPlainButtonsStandInAndTheUserIsToldOnc
 }
 
 } // namespace
-} // namespace quillmark
+} // namespace quillmark::test

@@ -1,0 +1,281 @@
+// The category management screen, driven through its controls on books of
+// its own.
+#include "quillmark/books/dlgCategories.h"
+#include "BooksTestSupport.h"
+#include "quillmark/data/Recordset.h"
+#include "quillmark/data/deQuillmark.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace quillmark::test {
+namespace {
+
+const std::string kBrowsing = "New Edit Close";
+const std::string kEditing = "Save Delete Cancel";
+const std::string kSaved = "msgbox info ok [Quillmark] Category saved successfully.";
+const std::string kDeleteQuestion =
+    "msgbox question yesno [Quillmark] Do you wish to delete this unused category?";
+
+class dlgCategoriesTest : public BooksTest {
+protected:
+    dlgCategoriesTest() {
+        addCategory(7, "Fees", "INC");
+        addCategory(300, "Postage", "EXP");
+        open();
+        before = stored();
+    }
+    void open() {
+        screen = openScreen(QStringLiteral("dlgCategories"));
+        grid = screen->control<DataGrid>(QStringLiteral("gridCat"));
+        txtCode = screen->control<QLineEdit>(QStringLiteral("txtCode"));
+        cboCatType = screen->control<QComboBox>(QStringLiteral("cboCatType"));
+        txtDesc = screen->control<QLineEdit>(QStringLiteral("txtDesc"));
+    }
+
+    QStringList stored() const {
+        return query("SELECT CatCode, CatName, CatType, Fixed FROM Categories ORDER BY CatCode");
+    }
+    std::string storedCode(int code) const {
+        return lines(stored().filter(QRegularExpression(QStringLiteral("^%1\\|").arg(code))));
+    }
+    std::string mode() const {
+        return enabledButtons(
+                   screen, {"cmdNew", "cmdEdit", "cmdSave", "cmdDelete", "cmdCancel", "cmdClose"})
+            .toStdString();
+    }
+    std::string entry() const {
+        return (txtCode->text() + '|' + cboCatType->currentText() + '|' + txtDesc->text())
+            .toStdString();
+    }
+    void click(const char* button) { clickButton(screen, QString::fromLatin1(button)); }
+    int rowOf(int code) const {
+        const QStringList rows = shownRows(grid);
+        for (int row = 0; row < rows.size(); ++row) {
+            if (rows[row].section('|', 1, 1) == QString::number(code)) {
+                return row;
+            }
+        }
+        return -1;
+    }
+    void editCode(int code) {
+        clickRow(grid, rowOf(code));
+        click("cmdEdit");
+        ASSERT_EQ(mode(), kEditing) << code;
+    }
+    void typeEntry(const QString& code, const QString& name) {
+        txtCode->clear();
+        QTest::keyClicks(txtCode, code);
+        txtDesc->clear();
+        QTest::keyClicks(txtDesc, name);
+    }
+    // The way a user can set the type: through the list.
+    void pickIncome() { QTest::keyClick(cboCatType, Qt::Key_Down); }
+
+    Screen* screen = nullptr;
+    DataGrid* grid = nullptr;
+    QLineEdit* txtCode = nullptr;
+    QComboBox* cboCatType = nullptr;
+    QLineEdit* txtDesc = nullptr;
+    QStringList before;
+};
+
+TEST_F(dlgCategoriesTest, ANewCategoryIsStoredAndBecomesTheCurrentRow) {
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(lines(shownRows(grid).mid(0, 2)), "Income|7|Fees|No\nIncome|100|Sales|Yes");
+    click("cmdNew");
+    EXPECT_EQ(entry(), "|EXPENSE|");
+    typeEntry(QStringLiteral("042"), QStringLiteral("Consulting"));
+    pickIncome();
+    click("cmdSave");
+
+    EXPECT_EQ(messages(), kSaved);
+    EXPECT_EQ(storedCode(42), "42|Consulting|INC|0");
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(entry(), "042|INCOME|Consulting");
+    EXPECT_EQ(currentRowShown(grid), "Income|42|Consulting|No");
+}
+
+TEST_F(dlgCategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRowCodeChangedOrNot) {
+    editCode(300);
+    EXPECT_EQ(entry(), "300|EXPENSE|Postage");
+    EXPECT_EQ(QApplication::focusWidget(), txtCode);
+    clickHeader(grid, 3); // sorting meanwhile moves rows about
+    typeEntry(QStringLiteral("5"), QStringLiteral("Postage & \"Stamps\""));
+    pickIncome();
+    click("cmdSave");
+    EXPECT_EQ(storedCode(5), "5|Postage & \"Stamps\"|INC|0");
+    EXPECT_EQ(storedCode(300), "");
+    EXPECT_EQ(currentRowShown(grid), "Income|5|Postage & \"Stamps\"|No");
+
+    editCode(5); // keeping its own code
+    typeEntry(QStringLiteral("5"), QStringLiteral("Parcels"));
+    click("cmdSave");
+    EXPECT_EQ(messages(), kSaved + "\n" + kSaved);
+    EXPECT_EQ(storedCode(5), "5|Parcels|INC|0");
+    EXPECT_EQ(stored().size(), before.size());
+}
+
+TEST_F(dlgCategoriesTest, SaveChecksInOrderWithTheirMessageAndFocusAndWritesNothing) {
+    const char* const notNumeric = "Please enter a numeric category code.";
+    const char* const taken =
+        "The Category Code already exists. Please type in an unused Category Code.";
+    const struct {
+        bool isNew;
+        const char* code;
+        bool blankType;
+        const char* name;
+        const char* message;
+        const char* focus;
+    } cases[] = {
+        {true, "abc", true, "", notNumeric, "txtCode"},
+        {true, "", false, "Name", notNumeric, "txtCode"},
+        {true, "7.5", false, "Name", notNumeric, "txtCode"},
+        {true, "12", true, "", "Please select a category type.", "cboCatType"},
+        {true, " 12 ", false, "   ", "Please enter a category name.", "txtDesc"},
+        {true, "7", false, "Other", taken, "txtCode"},
+        {true, "500", false, "Other", taken, "txtCode"}, // a fixed category's code
+        {false, "7", false, "Postage", taken, "txtCode"},
+    };
+    for (const auto& c : cases) {
+        dialogs.clear();
+        click("cmdCancel");
+        if (c.isNew) {
+            click("cmdNew");
+        } else {
+            editCode(300);
+        }
+        typeEntry(QString::fromLatin1(c.code), QString::fromLatin1(c.name));
+        if (c.blankType) {
+            cboCatType->setCurrentIndex(-1); // as before any New or Edit
+        }
+        click("cmdSave");
+        EXPECT_EQ(messages(), std::string("msgbox info ok [Quillmark] ") + c.message) << c.code;
+        QWidget* focus = screen->controlWidget(QString::fromLatin1(c.focus));
+        EXPECT_TRUE(focus == QApplication::focusWidget() ||
+                    focus->isAncestorOf(QApplication::focusWidget()))
+            << c.code;
+        EXPECT_EQ(mode(), kEditing) << c.code;
+    }
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(dlgCategoriesTest, DeleteRefusesAFixedCategoryAsksForOthersAndReportsOneInUse) {
+    editCode(100);
+    click("cmdDelete"); // an unscripted question would fail the test
+    EXPECT_EQ(messages(), "msgbox info ok [Quillmark] Fixed Categories cannot be deleted.");
+    click("cmdCancel");
+
+    dialogs.clear();
+    editCode(300);
+    dialogs.answerNo();
+    click("cmdDelete");
+    EXPECT_EQ(mode(), kEditing);
+    dialogs.answerYes();
+    click("cmdDelete");
+    EXPECT_EQ(messages(), kDeleteQuestion + "\n" + kDeleteQuestion +
+                              "\nmsgbox info ok [Quillmark] Category deleted successfully.");
+    EXPECT_EQ(storedCode(300), "");
+    EXPECT_EQ(rowOf(300), -1);
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(entry(), "300|EXPENSE|Postage");
+
+    execute("INSERT INTO Transactions (CategoryID, CatType, TDate, Description, Credit) SELECT "
+            "CategoryID, 'INC', #3/5/2024#, 'Advice', 250 FROM Categories WHERE CatCode = 7");
+    dialogs.clear();
+    editCode(7);
+    dialogs.answerYes();
+    click("cmdDelete");
+    ASSERT_EQ(dialogs.dump().size(), 2) << messages();
+    EXPECT_TRUE(dialogs.dump()[1].startsWith("msgbox info ok [Quillmark] ")) << messages();
+    EXPECT_EQ(storedCode(7), "7|Fees|INC|0");
+    EXPECT_EQ(mode(), kEditing);
+}
+
+TEST_F(dlgCategoriesTest, DeleteWhileEnteringANewCategoryOnlyDropsTheEntry) {
+    editCode(300); // leaves its key behind; that category must stay
+    click("cmdCancel");
+    click("cmdNew");
+    typeEntry(QStringLiteral("77"), QStringLiteral("Unsaved"));
+    click("cmdDelete");
+    EXPECT_EQ(messages(), "");
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(entry(), "|EXPENSE|");
+}
+
+TEST_F(dlgCategoriesTest, SavingACategoryDeletedMeanwhileTellsTheUser) {
+    editCode(300);
+    execute(QStringLiteral("DELETE FROM Categories WHERE CatCode = 300"));
+    typeEntry(QStringLiteral("301"), QStringLiteral("Postage"));
+    click("cmdSave");
+    EXPECT_EQ(messages(), "msgbox info ok [Quillmark] This category no longer exists; it may "
+                          "have been deleted in the meantime. Your changes were not saved.");
+    EXPECT_EQ(storedCode(301), "");
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(rowOf(300), -1);
+}
+
+TEST_F(dlgCategoriesTest, TheTypeBoxTakesNoTypingAndIsDisabledOnlyForAFixedCategory) {
+    editCode(100);
+    EXPECT_EQ(entry(), "100|INCOME|Sales");
+    EXPECT_FALSE(cboCatType->isEnabled());
+    typeEntry(QStringLiteral("100"), QStringLiteral("Sales of Goods"));
+    click("cmdSave");
+    EXPECT_EQ(storedCode(100), "100|Sales of Goods|INC|1");
+    EXPECT_TRUE(cboCatType->isEnabled());
+    editCode(300);
+    EXPECT_TRUE(cboCatType->isEnabled());
+    click("cmdCancel");
+
+    click("cmdNew");
+    QApplication::clipboard()->setText(QStringLiteral("INCOME"));
+    cboCatType->setFocus();
+    QTest::keyClicks(cboCatType, QStringLiteral("INCOME"));
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Backspace, Qt::NoModifier}, std::pair{Qt::Key_Delete, Qt::NoModifier},
+          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_Insert, Qt::ShiftModifier},
+          std::pair{Qt::Key_Return, Qt::NoModifier}}) {
+        QTest::keyClick(cboCatType, key, modifiers);
+    }
+    EXPECT_EQ(cboCatType->lineEdit()->text().toStdString(), "EXPENSE");
+    pickIncome(); // the list still sets it
+    EXPECT_EQ(cboCatType->currentText().toStdString(), "INCOME");
+}
+
+TEST_F(dlgCategoriesTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing) {
+    doubleClickRow(grid, rowOf(300));
+    EXPECT_EQ(entry(), "300|EXPENSE|Postage");
+    typeEntry(QStringLiteral("301"), QStringLiteral("Half typed"));
+    doubleClickRow(grid, rowOf(7));
+    EXPECT_EQ(messages(), "msgbox info ok [Quillmark] Please Save or Cancel the current edited "
+                          "record \r\nbefore trying to edit the selected record.");
+    EXPECT_EQ(entry(), "301|EXPENSE|Half typed");
+    EXPECT_EQ(mode(), kEditing);
+}
+
+TEST_F(dlgCategoriesTest, HeaderClicksToggleTheSortAndClosingRestoresCodeOrder) {
+    const std::pair<int, const char*> steps[] = {
+        {3, "CatName ASC"}, {3, "CatName DESC"}, {3, "CatName ASC"},
+        {2, "CatCode ASC"}, {2, "CatCode DESC"}, {1, "CatType ASC"},
+    };
+    for (const auto& [column, sort] : steps) {
+        clickHeader(grid, column);
+        EXPECT_EQ(deQuillmark::instance().rscmdCategories().Sort().toStdString(), sort);
+    }
+    EXPECT_TRUE(shownRows(grid).first().startsWith("Expense|")) << "by type";
+    click("cmdClose");
+    EXPECT_FALSE(isOpen(QStringLiteral("dlgCategories")));
+    open();
+    EXPECT_EQ(shownRows(grid).first(), QStringLiteral("Income|7|Fees|No"));
+    clickHeader(grid, 2);
+    EXPECT_EQ(deQuillmark::instance().rscmdCategories().Sort().toStdString(), "CatCode ASC");
+}
+
+} // namespace
+} // namespace quillmark::test

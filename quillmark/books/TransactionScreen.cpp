@@ -7,6 +7,7 @@
 #include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/DataGrid.h"
+#include "quillmark/shell/DatePicker.h"
 #include "quillmark/shell/ErrorTrap.h"
 #include "quillmark/shell/Messages.h"
 #include "quillmark/shell/ScreenNames.h"
@@ -14,7 +15,7 @@
 #include "quillmark/shell/XPButtonSite.h"
 
 #include <QComboBox>
-#include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace quillmark {
@@ -61,7 +62,7 @@ Connection& connSys() {
 TransactionScreen::TransactionScreen(const TransactionKind& kind, QWidget* parent)
     : Screen(kind.formName, parent), m_kind(kind),
       gridTrans(control<DataGrid>(QStringLiteral("gridTrans"))),
-      dtTransDate(control<QDateTimeEdit>(QStringLiteral("dtTransDate"))),
+      dtTransDate(control<DatePicker>(QStringLiteral("dtTransDate"))),
       txtAmount(control<QLineEdit>(QStringLiteral("txtAmount"))),
       cboCatSource(control<QComboBox>(QStringLiteral("cboCatSource"))),
       txtDetails(control<QLineEdit>(QStringLiteral("txtDetails"))),
@@ -79,6 +80,13 @@ TransactionScreen::TransactionScreen(const TransactionKind& kind, QWidget* paren
                                                 [this] { return categoriesOfThisType(); })) {
     gridTrans->setDataSource(rsTransactions);
     connectHandlers();
+    // The date's format stands beside its label, so typing it is no guess.
+    auto* lblDate = control<QLabel>(QStringLiteral("lblDate"));
+    lblDate->setText(QStringLiteral("%1 (%2)").arg(lblDate->text(), dtTransDate->formatHint()));
+}
+
+bool TransactionScreen::hasOpenEdit() const {
+    return cmdSave->Enabled();
 }
 
 TransactionScreen::~TransactionScreen() = default;

@@ -10,13 +10,13 @@
 #include <vector>
 
 class QComboBox;
-class QDateTimeEdit;
 class QLineEdit;
 
 namespace quillmark {
 
 class CategoryPicker;
 class DataGrid;
+class DatePicker;
 struct CategoryEntry;
 class Recordset;
 class XPButtonSite;
@@ -31,6 +31,7 @@ public:
     ~TransactionScreen() override;
 
     void Form_Load() override;
+    bool hasOpenEdit() const override;
 
     void cmdNew_Click();
     void cmdEdit_Click();
@@ -72,7 +73,7 @@ private:
     const TransactionKind m_kind;
 
     DataGrid* gridTrans;
-    QDateTimeEdit* dtTransDate;
+    DatePicker* dtTransDate;
     QLineEdit* txtAmount;
     QComboBox* cboCatSource;
     QLineEdit* txtDetails;

@@ -147,12 +147,18 @@ void dlgCategories::selectType(const QString& shownType) {
     cboCatType->setCurrentIndex(cboCatType->findText(shownType));
 }
 
+bool dlgCategories::hasOpenEdit() const {
+    return cmdSave->Enabled();
+}
+
 void dlgCategories::cmdNew_Click() {
     trapErrors([this] {
         bNewRecord = true;
         clearEntry();
         cboCatType->setEnabled(true);
         SetEditMode(true);
+        // The code is typed first.
+        txtCode->setFocus(Qt::OtherFocusReason);
     });
 }
 

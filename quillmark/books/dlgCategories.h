@@ -24,6 +24,7 @@ public:
     ~dlgCategories() override;
 
     void Form_Load() override;
+    bool hasOpenEdit() const override;
 
     void cmdNew_Click();
     void cmdEdit_Click();

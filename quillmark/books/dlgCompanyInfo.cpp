@@ -3,6 +3,7 @@
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/CompanyChanges.h"
 #include "quillmark/shell/ErrorTrap.h"
 #include "quillmark/shell/Messages.h"
 #include "quillmark/shell/XPButtonSite.h"
@@ -63,6 +64,15 @@ void dlgCompanyInfo::Form_Load() {
     });
 }
 
+bool dlgCompanyInfo::hasOpenEdit() const {
+    for (const QString& field : detailFields()) {
+        if (box(field)->isModified()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void dlgCompanyInfo::showDetails(Recordset& companyInfo) {
     for (const QString& field : detailFields()) {
         box(field)->setText(textOf(companyInfo.Fields(field).Value()));
@@ -97,6 +107,7 @@ bool dlgCompanyInfo::writeDetails() {
         companyInfo.Fields(field).setValue(box(field)->text());
     }
     companyInfo.Update();
+    CompanyChanges::instance().notify();
     MsgBoxInfo(QStringLiteral("Company information saved successfully."));
     companyInfo.Close();
     return true;

@@ -25,6 +25,8 @@ public:
     static const QStringList& detailFields();
 
     void Form_Load() override;
+    // True once the user changed a box.
+    bool hasOpenEdit() const override;
 
     void cmdSave_Click();
     void cmdClose_Click();

@@ -2,18 +2,17 @@
 
 #include "quillmark/shell/ControlRecord.h"
 #include "quillmark/shell/DataGrid.h"
+#include "quillmark/shell/DatePicker.h"
 #include "quillmark/shell/LineControl.h"
 #include "quillmark/shell/PictureBox.h"
 #include "quillmark/shell/XPButtonSite.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -147,10 +146,10 @@ QWidget* createLine(const ControlRecord& record, QWidget* parent) {
 }
 
 QWidget* createDatePicker(const ControlRecord& record, QWidget* parent) {
-    auto* picker = new QDateTimeEdit(QDateTime::currentDateTime(), parent);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(record.stringProperty(QStringLiteral("customFormat"),
-                                                   QLocale().dateFormat(QLocale::ShortFormat)));
+    auto* picker = new DatePicker(parent);
+    if (record.has(QStringLiteral("customFormat"))) {
+        picker->setDisplayFormat(record.stringProperty(QStringLiteral("customFormat")));
+    }
     return picker;
 }
 

@@ -2,11 +2,29 @@
 
 #include "quillmark/shell/FormLoader.h"
 #include "quillmark/shell/Twips.h"
+#include "quillmark/shell/XPButtonSite.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace quillmark {
+
+namespace {
+
+void collectTabOrder(const std::vector<ControlRecord>& records,
+                     std::vector<std::pair<int, QString>>& order) {
+    for (const ControlRecord& record : records) {
+        if (record.has(QStringLiteral("tabIndex"))) {
+            order.emplace_back(record.intProperty(QStringLiteral("tabIndex"), 0), record.name);
+        }
+        collectTabOrder(record.children, order);
+    }
+}
+
+} // namespace
 
 Screen::Screen(const QString& formName, QWidget* parent)
     : QWidget(parent), m_form(FormData::load(formName)) {
@@ -28,6 +46,39 @@ void Screen::buildForm() {
         setFixedSize(m_form.sizePixels());
     }
     m_controls = FormLoader::build(m_form, this);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &Screen::EscapePressed);
+}
+
+void Screen::focusFirstControl() {
+    std::vector<std::pair<int, QString>> order;
+    collectTabOrder(m_form.controls, order);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : order) {
+        QWidget* control = m_controls.value(entry.second);
+        QWidget* target = control->focusProxy() ? control->focusProxy() : control;
+        if (target->isEnabled() && control->isVisibleTo(this) &&
+            (target->focusPolicy() & Qt::TabFocus)) {
+            target->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+XPButtonSite* Screen::enabledButton(const QString& name) const {
+    auto* button = qobject_cast<XPButtonSite*>(m_controls.value(name));
+    return button && button->Enabled() ? button : nullptr;
+}
+
+void Screen::EscapePressed() {
+    if (XPButtonSite* cancel = enabledButton(QStringLiteral("cmdCancel"))) {
+        cancel->press();
+    } else if (XPButtonSite* close = enabledButton(QStringLiteral("cmdClose"));
+               close && !hasOpenEdit()) {
+        close->press();
+    }
 }
 
 QWidget* Screen::controlWidget(const QString& name) const {

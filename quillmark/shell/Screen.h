@@ -13,9 +13,16 @@
 
 namespace quillmark {
 
+class XPButtonSite;
+
 // Base of every screen: a widget built from its saved form data, shown in a
 // child window of the main window. Positions are in twips within the main
 // window's client area. The screens manager loads, places, shows and unloads.
+//
+// The keyboard rules every screen shares: when it opens, its first control
+// (the lowest tab index that can take the focus) gets the focus; Esc presses
+// its Cancel button while that is enabled, else its Close button, unless an
+// edit is open that Close would drop without a question.
 class Screen : public QWidget {
     Q_OBJECT
 public:
@@ -63,6 +70,11 @@ public:
     // Called once after the screen is built and framed, before it is shown.
     virtual void Form_Load() {}
 
+    // True while the user has changes on the screen that are not saved.
+    virtual bool hasOpenEdit() const { return false; }
+    void focusFirstControl();
+    void EscapePressed();
+
 signals:
     // The screen is going; the manager forgets it.
     void unloaded(quillmark::Screen* screen);
@@ -75,6 +87,7 @@ protected:
 private:
     void buildForm();
     [[noreturn]] void throwWrongKind(const QString& name, QWidget* widget) const;
+    XPButtonSite* enabledButton(const QString& name) const;
     QWidget* frameWidget() const;
 
     FormData m_form;

@@ -22,6 +22,10 @@ void Screens::unregisterScreen(const QString& name) {
 
 void Screens::setMdiArea(QMdiArea* area) {
     m_area = area;
+    if (m_area) {
+        // Closing a screen brings back the one that was active before it.
+        m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    }
 }
 
 Screen* Screens::find(const QString& name) const {
@@ -89,6 +93,7 @@ void Screens::Show(Screen* screen) {
     if (!screen) {
         return;
     }
+    const bool opening = !screen->isVisible();
     screen->show();
     if (QMdiSubWindow* window = screen->subWindow()) {
         window->show();
@@ -99,6 +104,9 @@ void Screens::Show(Screen* screen) {
     } else {
         screen->raise();
         screen->activateWindow();
+    }
+    if (opening) {
+        screen->focusFirstControl();
     }
 }
 

@@ -40,7 +40,8 @@ public:
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }
     QStringList loadedNames() const;
 
-    // Shows the screen without blocking and brings it to the front.
+    // Shows the screen without blocking and brings it to the front; a screen
+    // shown for the first time puts the focus on its first control.
     void Show(Screen* screen);
     // Unloads the screen of that name; nothing happens when it is not loaded.
     void Unload(const QString& name);

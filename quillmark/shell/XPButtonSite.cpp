@@ -87,6 +87,7 @@ void XPButtonSite::listenForClicks() {
         m_clickEventId = m_button.eventId(QStringLiteral("Click"));
         m_eventCookie = m_button.connect([this](lumokit::DISPID eventId, QVariantList&) {
             if (eventId == m_clickEventId) {
+                takeFocusWhenPressedByKey();
                 press();
             }
         });
@@ -96,6 +97,16 @@ void XPButtonSite::listenForClicks() {
                                           "events cannot be heard (%1)")
                                .arg(error.description()),
                            QStringLiteral("Quillmark"));
+    }
+}
+
+// A button pressed by its access key believes it has the focus and draws its
+// focus frame, without getting the focus; given it, it also hears when it
+// loses it, so that only the focused button shows a frame.
+void XPButtonSite::takeFocusWhenPressedByKey() {
+    QWidget* widget = buttonWidget();
+    if (widget && !widget->hasFocus() && widget->isVisible() && Enabled()) {
+        widget->setFocus(Qt::ShortcutFocusReason);
     }
 }
 

@@ -60,6 +60,7 @@ private:
     bool createButton(QString* problem);
     void loadProperties(const ControlRecord& record);
     void listenForClicks();
+    void takeFocusWhenPressedByKey();
     void createPlainButton(const ControlRecord& record);
     void placeButtonWidget();
     static void reportServerProblem(const QString& problem);

@@ -135,6 +135,7 @@ void dlgDataPath::cmdBrowse_Click() {
         }
         RegisterCompany(name, path);
         RefreshCompanies();
+        SelectCompany(path);
     });
 }
 
@@ -143,6 +144,18 @@ void dlgDataPath::RegisterCompany(const QString& name, const QString& path) {
         QStringLiteral("INSERT INTO COMPANYFILEPATH(CompanyName, CompanyFilePath) ") +
         QStringLiteral("Values ('") + doubledQuotes(name) + QStringLiteral("', '") +
         doubledQuotes(path) + QStringLiteral("')"));
+}
+
+// The list stands on the newest company registered with this path, the one
+// the path box now names.
+void dlgDataPath::SelectCompany(const QString& path) {
+    Recordset& companies = Companies();
+    for (companies.MoveLast(); !companies.BOF(); companies.MovePrevious()) {
+        if (gridDataPath->Columns(kFilePathColumn).Value().toString() == path) {
+            return;
+        }
+    }
+    companies.MoveFirst();
 }
 
 void dlgDataPath::RefreshCompanies() {

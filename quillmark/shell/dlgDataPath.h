@@ -40,6 +40,7 @@ private:
     void RegisterCompany(const QString& name, const QString& path);
     QString SelectedCompanyID() const;
     void RefreshCompanies();
+    void SelectCompany(const QString& path);
 
     DataGrid* gridDataPath;
     QLineEdit* txtFilePath;

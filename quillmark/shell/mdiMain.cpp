@@ -2,10 +2,13 @@
 
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
+#include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/CompanyChanges.h"
 #include "quillmark/shell/ErrorTrap.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/Messages.h"
+#include "quillmark/shell/Screen.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/ShellErrors.h"
@@ -31,6 +34,9 @@ constexpr int kQuickLaunchTop = 100;
 
 const QString kQuitQuestion = QStringLiteral("Do you wish to quit the application?");
 
+// Screens that stay open while other books are chosen.
+const QStringList kKeptForOtherBooks = {ScreenNames::dlgQuickLaunch, ScreenNames::dlgDataPath};
+
 void closeIfOpen(Connection& connection) {
     if (connection.State() != adStateClosed) {
         connection.Close();
@@ -50,6 +56,8 @@ mdiMain::mdiMain(QWidget* parent) : QMainWindow(parent), m_area(new MdiClientAre
         hide();
         QCoreApplication::exit(0);
     };
+    connect(&CompanyChanges::instance(), &CompanyChanges::changed, this,
+            &mdiMain::ShowCompanyInTitle);
 }
 
 mdiMain::~mdiMain() {
@@ -63,12 +71,19 @@ void mdiMain::createMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     addMenuItem(file, QStringLiteral("mnuFileCompany"), QStringLiteral("&Company Info"),
                 QKeySequence(Qt::CTRL | Qt::Key_C), &mdiMain::mnuFileCompany_Click);
+    addMenuItem(file, QStringLiteral("mnuFileOpenCompany"), QStringLiteral("&Open Company..."),
+                QKeySequence(Qt::CTRL | Qt::Key_O), &mdiMain::mnuFileOpenCompany_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     addMenuItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
                 QKeySequence(Qt::CTRL | Qt::Key_X), &mdiMain::mnuFileExit_Click);
 
     QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->setObjectName(QStringLiteral("mnuActions"));
+    // Ctrl with Shift: Ctrl+E alone is a text box's own key on some desktops.
+    addMenuItem(actions, QStringLiteral("mnuActionsIncome"), QStringLiteral("&Income"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), &mdiMain::mnuActionsIncome_Click);
+    addMenuItem(actions, QStringLiteral("mnuActionsExpense"), QStringLiteral("&Expense"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &mdiMain::mnuActionsExpense_Click);
     addMenuItem(actions, QStringLiteral("mnuFileCategories"), QStringLiteral("Ca&tegories"),
                 QKeySequence(Qt::CTRL | Qt::Key_T), &mdiMain::mnuFileCategories_Click);
     addMenuItem(actions, QStringLiteral("mnuFileReports"), QStringLiteral("Re&ports"),
@@ -198,6 +213,63 @@ void mdiMain::openFromMenu(const QString& screenName) {
 
 void mdiMain::mnuFileCompany_Click() {
     openFromMenu(ScreenNames::dlgCompanyInfo);
+}
+
+void mdiMain::mnuActionsIncome_Click() {
+    openFromMenu(ScreenNames::dlgIncome);
+}
+
+void mdiMain::mnuActionsExpense_Click() {
+    openFromMenu(ScreenNames::dlgExpense);
+}
+
+// Other books: the screens on the open books close first (after asking where
+// an edit would be lost), then the company screen shows as at start-up.
+void mdiMain::mnuFileOpenCompany_Click() {
+    trapErrors([&] {
+        if (CloseScreensForOtherBooks()) {
+            Screens::instance().OpenScreen(ScreenNames::dlgDataPath);
+        }
+    });
+}
+
+bool mdiMain::CloseScreensForOtherBooks() {
+    Screens& screens = Screens::instance();
+    QStringList closing = screens.loadedNames();
+    for (const QString& name : kKeptForOtherBooks) {
+        closing.removeAll(name);
+    }
+    for (const QString& name : std::as_const(closing)) {
+        const Screen* screen = screens.find(name);
+        if (screen->hasOpenEdit() &&
+            !MsgBoxYesNo(QStringLiteral("%1 has changes that are not saved. Do you wish to "
+                                        "close it and lose them?")
+                             .arg(screen->Caption()))) {
+            return false;
+        }
+    }
+    for (const QString& name : std::as_const(closing)) {
+        screens.Unload(name);
+    }
+    return true;
+}
+
+void mdiMain::ShowCompanyInTitle() {
+    QString company;
+    try {
+        Connection& books = deQuillmark::instance().connSys();
+        if (books.State() != adStateClosed) {
+            const std::unique_ptr<Recordset> info =
+                books.Execute(QStringLiteral("SELECT BusinessName FROM CompanyInfo"));
+            if (!info->EOF()) {
+                company = info->Fields(0).Value().toString().trimmed();
+            }
+        }
+    } catch (const std::exception&) {
+        // The title only names the company; the screens report the books' faults.
+    }
+    setWindowTitle(company.isEmpty() ? GetAppTitle()
+                                     : GetAppTitle() + QStringLiteral(" - ") + company);
 }
 
 void mdiMain::mnuFileCategories_Click() {

@@ -13,7 +13,8 @@ class MdiClientArea;
 
 // The program's main window: a multiple-document frame whose client area
 // holds every screen. It connects the data files at load, offers the menus,
-// keeps its smallest size, asks before quitting and shuts down in order.
+// keeps its smallest size, asks before quitting and shuts down in order. Its
+// title names the open company.
 class mdiMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -49,7 +50,10 @@ private:
     void MDIForm_QueryUnload(bool& Cancel);
     void MDIForm_Resize();
     void mnuFileCompany_Click();
+    void mnuFileOpenCompany_Click();
     void mnuFileExit_Click();
+    void mnuActionsIncome_Click();
+    void mnuActionsExpense_Click();
     void mnuFileCategories_Click();
     void mnuFileReports_Click();
     void mnuHelpAbout_Click();
@@ -61,6 +65,8 @@ private:
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption,
                          const QKeySequence& shortcut, void (mdiMain::*handler)());
     void openFromMenu(const QString& screenName);
+    bool CloseScreensForOtherBooks();
+    void ShowCompanyInTitle();
     void checkSizable() const;
 
     MdiClientArea* m_area;

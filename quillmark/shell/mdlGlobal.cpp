@@ -3,6 +3,7 @@
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/deQuillmark.h"
+#include "quillmark/shell/CompanyChanges.h"
 #include "quillmark/shell/ErrorTrap.h"
 
 #include <QComboBox>
@@ -60,7 +61,7 @@ QString DefaultDataFilePath() {
 }
 
 bool OpenDataConnections(const QString& path) {
-    return trapErrors([&] {
+    const bool opened = trapErrors([&] {
         deQuillmark& de = deQuillmark::instance();
         if (de.connSys().State() != adStateClosed) {
             de.connSys().Close();
@@ -77,6 +78,9 @@ bool OpenDataConnections(const QString& path) {
             de.connReports().Open();
         }
     });
+    // Whatever the outcome, the open books are no longer what they were.
+    CompanyChanges::instance().notify();
+    return opened;
 }
 
 void SelectComboByItemData(QComboBox& combo, qint32& value) {

@@ -108,11 +108,9 @@ TEST_F(CategoryPickerTest, EnterPassesOnWithTheCaretAtTheEndOtherControlKeysAreS
     typeKey(Qt::Key_Return);
     EXPECT_EQ(editState(box), QStringLiteral("Food|"));
     EXPECT_EQ(entered.count(), 1);
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_V, Qt::ControlModifier},
-          std::pair{Qt::Key_X, Qt::ControlModifier}}) {
+    for (const Qt::Key key : {Qt::Key_V, Qt::Key_X}) {
         box->lineEdit()->selectAll();
-        typeKey(key, modifiers);
+        typeKey(key, Qt::ControlModifier);
         EXPECT_EQ(box->currentText(), QStringLiteral("Food")) << key;
     }
 

@@ -377,6 +377,26 @@ TEST_F(TransactionScreenTest, AnEntryWhoseCategoryIsNoLongerListedKeepsItsCatego
     EXPECT_EQ(storedEntries().at(0).section('|', 1, 1), name);
 }
 
+TEST_F(TransactionScreenTest, OnlyTheFocusedButtonShowsAFocusFrame) {
+    TransactionScreen* screen = openWithSamples();
+    QWidget* newButton = screen->control<XPButtonSite>("cmdNew")->buttonWidget();
+    QWidget* editButton = screen->control<XPButtonSite>("cmdEdit")->buttonWidget();
+    const QImage newLook = newButton->grab().toImage();
+    const QImage editLook = editButton->grab().toImage();
+    // Tabbed over once, later pressed by their access keys.
+    newButton->setFocus();
+    editButton->setFocus();
+    grid(screen)->setFocus();
+    typeKey(Qt::Key_N, Qt::AltModifier);
+    typeKey(Qt::Key_C, Qt::AltModifier);
+    typeKey(Qt::Key_E, Qt::AltModifier);
+    dialogs.answerYes();
+    typeKey(Qt::Key_D, Qt::AltModifier);
+    grid(screen)->setFocus();
+    EXPECT_EQ(newButton->grab().toImage(), newLook);
+    EXPECT_EQ(editButton->grab().toImage(), editLook);
+}
+
 // The income screen inside the main window: every control inside the form
 // and none on top of another. With QUILLMARK_SCREENSHOT_DIR set, the picture
 // is saved there to look at.
@@ -399,7 +419,13 @@ TEST_F(TransactionScreenTest, TheIncomeScreenLaysOutItsControlsWithoutOverlap) {
     }
     const QString folder = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
-        clickRow(grid(screen), 1);
+        addEntry(categoryId("Fees"), "INC", QDateTime(QDate(2024, 12, 10), QTime(9, 0)),
+                 "Two-digit day", "1234567.89");
+        clickHeader(grid(screen), 4);
+        fillNewEntry(screen, "12", "Sorted by date, newest first");
+        clickButton(screen, "cmdSave");
+        clickHeader(grid(screen), 3);
+        clickHeader(grid(screen), 3);
         EXPECT_TRUE(window.grab().save(QDir(folder).filePath("dlgIncome.png")));
     }
 }

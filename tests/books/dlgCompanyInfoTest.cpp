@@ -60,6 +60,8 @@ TEST_F(dlgCompanyInfoTest, QuotesAreStoredExactlyEmptyBoxesAsEmptyTextsAndCloseW
     clickButton(screen, QStringLiteral("cmdSave"));
     EXPECT_FALSE(isOpen(kScreen));
     EXPECT_EQ(storedDetails(), typed);
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("Quillmark - BusinessName O'Brien's \"best\" ''; --"));
     open();
     EXPECT_EQ(shownDetails(), typed) << "shown again on reopening";
 

@@ -1,10 +1,18 @@
-// The whole program: every screen it registers, started as main starts it.
+// The whole program: every screen it registers, started as main starts it,
+// and driven from the keyboard.
 #include "common/ScreenTestSupport.h"
 #include "quillmark/AllScreens.h"
+#include "quillmark/data/Connection.h"
+#include "quillmark/data/DataFile.h"
+#include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
+#include "quillmark/shell/XPButtonSite.h"
 
+#include <lumokit/Registry.h>
+
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -19,9 +27,20 @@ void registerTestedScreens() {
 
 namespace {
 
+// Writes the business name into a data file's company information.
+void nameCompany(const QString& path, const QString& name) {
+    Connection connection;
+    connection.Open(DataFile::connectionStringFor(path));
+    connection.Execute(QStringLiteral("UPDATE CompanyInfo SET BusinessName = '%1'").arg(name));
+    connection.Close();
+}
+
 class QuillmarkTest : public BooksTest {
 protected:
-    QuillmarkTest() : BooksTest(false) { window.MDIForm_Load(); }
+    QuillmarkTest() : BooksTest(false) {
+        nameCompany(defaultBooks(), QStringLiteral("Maple Street Bakery"));
+        window.MDIForm_Load();
+    }
 
     Screen* screen(const QString& name) const { return Screens::instance().find(name); }
     QStringList shownScreens() const {
@@ -33,6 +52,9 @@ protected:
         }
         return names;
     }
+    bool hasFocus(const QString& screenName, const QString& control) const {
+        return screen(screenName)->controlWidget(control)->hasFocus();
+    }
     // With QUILLMARK_SCREENSHOT_DIR set, the main window is saved there.
     void saveScreenshot(const QString& fileName) {
         const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
@@ -42,32 +64,157 @@ protected:
     }
 };
 
-TEST_F(QuillmarkTest, StartsWithTheQuickLaunchPanelBesideTheCompanyScreen) {
+TEST_F(QuillmarkTest, StartsWithThePanelBesideTheCompanyScreenAndTheCompanyInTheTitle) {
     EXPECT_EQ(messages(), "");
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark - Maple Street Bakery"));
     EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch", "dlgDataPath"}));
     QMdiSubWindow* panel = screen(ScreenNames::dlgQuickLaunch)->subWindow();
     EXPECT_EQ(panel->geometry(), QRect(487, 7, 224, 248)) << "no frame, 3360 by 3720 twips";
     QMdiSubWindow* companies = screen(ScreenNames::dlgDataPath)->subWindow();
     EXPECT_FALSE(companies->geometry().intersects(panel->geometry()));
     EXPECT_EQ(window.clientArea()->activeSubWindow(), companies);
+    EXPECT_TRUE(hasFocus(ScreenNames::dlgDataPath, "gridDataPath"));
     saveScreenshot(QStringLiteral("startup.png"));
 }
 
-TEST_F(QuillmarkTest, ASessionOpensACompanyAndQuitsThroughThePanel) {
+TEST_F(QuillmarkTest, EachScreenOpensWithItsFirstControlFocusedAndNewFocusesTheFirstBox) {
+    const struct {
+        const char* name;
+        const char* first;
+        const char* afterNew;
+    } cases[] = {
+        {"dlgIncome", "gridTrans", "txtAmount"}, {"dlgExpense", "gridTrans", "txtAmount"},
+        {"dlgCategories", "gridCat", "txtCode"}, {"dlgCompanyInfo", "txtBusinessName", nullptr},
+        {"dlgAbout", "cmdClose", nullptr},
+    };
+    for (const auto& c : cases) {
+        openScreen(QString::fromLatin1(c.name));
+        EXPECT_TRUE(hasFocus(c.name, c.first)) << c.name;
+        if (c.afterNew) {
+            typeKey(Qt::Key_N, Qt::AltModifier);
+            EXPECT_TRUE(hasFocus(c.name, c.afterNew)) << c.name;
+        }
+        // One screen at a time: the screens share their buttons' access keys.
+        Screens::instance().Unload(QString::fromLatin1(c.name));
+    }
+}
+
+TEST_F(QuillmarkTest, EscClosesAScreenButCancelsAnOpenEditFirstAndNeverDropsAnEditUnasked) {
+    openScreen(ScreenNames::dlgAbout);
+    typeKey(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(ScreenNames::dlgAbout));
+
+    Screen* income = openScreen(ScreenNames::dlgIncome);
+    typeKey(Qt::Key_N, Qt::AltModifier);
+    typeText(QStringLiteral("25"));
+    typeKey(Qt::Key_Escape);
+    EXPECT_EQ(enabledButtons(income, {"cmdNew", "cmdSave"}), QStringLiteral("New"));
+    EXPECT_TRUE(isOpen(ScreenNames::dlgIncome)) << "Esc cancelled the entry only";
+    typeKey(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(ScreenNames::dlgIncome));
+
+    // The company screen drops its changes on Close without asking: Esc
+    // leaves it open with them.
+    openScreen(ScreenNames::dlgCompanyInfo);
+    typeText(QStringLiteral("Maple"));
+    typeKey(Qt::Key_Escape);
+    EXPECT_TRUE(isOpen(ScreenNames::dlgCompanyInfo));
+    Screens::instance().Unload(ScreenNames::dlgCompanyInfo);
+    openScreen(ScreenNames::dlgCompanyInfo);
+    typeKey(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(ScreenNames::dlgCompanyInfo));
+    EXPECT_EQ(messages(), "");
+}
+
+TEST_F(QuillmarkTest, ClosingAScreenBringsBackTheOneThatWasActiveBeforeIt) {
+    clickButton(screen(ScreenNames::dlgQuickLaunch), QStringLiteral("cmdExpense"));
+    clickButton(screen("dlgExpense"), QStringLiteral("cmdCategories"));
+    typeKey(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(QStringLiteral("dlgCategories")));
+    EXPECT_EQ(window.clientArea()->activeSubWindow(), screen("dlgExpense")->subWindow());
+}
+
+TEST_F(QuillmarkTest, ActionsShortcutsOpenIncomeAndExpenseAlsoFromATextBox) {
+    screen(ScreenNames::dlgDataPath)->controlWidget("txtFilePath")->setFocus();
+    typeKey(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.clientArea()->activeSubWindow(), screen("dlgIncome")->subWindow());
+    typeKey(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.clientArea()->activeSubWindow(), screen("dlgExpense")->subWindow());
+    EXPECT_EQ(screen("dlgExpense")->subWindow()->pos(), QPoint(33, 7)) << "as the menus place";
+}
+
+TEST_F(QuillmarkTest, FileOpenCompanySwitchesBooksAfterAskingAboutAnOpenEdit) {
     const QString shop = companyFile(QStringLiteral("shop.dat"));
+    nameCompany(shop, QStringLiteral("Corner Shop"));
+    clickButton(screen(ScreenNames::dlgDataPath), QStringLiteral("cmdSelect")); // Default Path
+    addEntry(addCategory(7, "Fees", "INC"), "INC", QDateTime::currentDateTime(), "Cake", "12");
+    typeKey(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    typeKey(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(shownRows(screen("dlgIncome")->control<DataGrid>("gridTrans")).size(), 1);
+
+    dialogs.answerNo();
+    typeKey(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch", "dlgIncome"}));
+    dialogs.answerYes();
+    typeKey(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch", "dlgDataPath"}));
+    const QString question =
+        QStringLiteral("msgbox question yesno [Quillmark] Income View has changes that are not "
+                       "saved. Do you wish to close it and lose them?");
+    EXPECT_EQ(dialogs.dump(), QStringList({question, question}));
+
     dialogs.answerFile(shop);
     dialogs.answerInput(QStringLiteral("Shop"));
     clickButton(screen(ScreenNames::dlgDataPath), QStringLiteral("cmdBrowse"));
     clickButton(screen(ScreenNames::dlgDataPath), QStringLiteral("cmdSelect"));
     EXPECT_EQ(connections(), onCompany(shop));
-    EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch"}));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark - Corner Shop"));
+    typeKey(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(shownRows(screen("dlgIncome")->control<DataGrid>("gridTrans")).isEmpty());
+}
 
-    dialogs.answerYes();
-    clickButton(screen(ScreenNames::dlgQuickLaunch), QStringLiteral("cmdQuit"));
+TEST_F(QuillmarkTest, WithoutTheControlServerTheScreensOfferPlainButtons) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("liblumokit.so"));
+    QFile library(broken);
+    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+    library.write("not a library");
+    library.close();
+    // The registered server is now a file that cannot be loaded.
+    const QByteArray saved = qgetenv("LUMOKIT_REGISTRY");
+    const QString server =
+        lumokit::Registry::findProgId(*lumokit::Registry::read(QString::fromLocal8Bit(saved)),
+                                      QString::fromLatin1(XPButtonSite::kProgId))
+            ->serverPath;
+    QFile file(QString::fromLocal8Bit(saved));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray json = file.readAll();
+    json.replace(server.toUtf8(), broken.toUtf8());
+    const QString registry = dir.filePath(QStringLiteral("registry.json"));
+    QFile copy(registry);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(json);
+    copy.close();
+    qputenv("LUMOKIT_REGISTRY", QFile::encodeName(registry));
+    // Started afresh.
+    Screens::instance().Unload(ScreenNames::dlgQuickLaunch);
+    Screens::instance().Unload(ScreenNames::dlgDataPath);
     flushDeletes();
-    EXPECT_TRUE(Screens::instance().loadedNames().isEmpty());
-    EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
-    EXPECT_FALSE(window.isVisible());
+    deQuillmark::resetInstance();
+    window.MDIForm_Load();
+    qputenv("LUMOKIT_REGISTRY", saved);
+
+    ASSERT_EQ(dialogs.dump().size(), 1) << messages();
+    EXPECT_TRUE(dialogs.dump()[0].startsWith(
+        "msgbox info ok [Quillmark] The command buttons cannot be shown: The control server " +
+        broken + " cannot be loaded: "))
+        << messages();
+    EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch", "dlgDataPath"}));
+    auto* income = screen(ScreenNames::dlgQuickLaunch)->control<XPButtonSite>("cmdIncome");
+    EXPECT_TRUE(income->isPlainButton());
+    EXPECT_EQ(income->Caption(), QStringLiteral("Income"));
+    clickButton(screen(ScreenNames::dlgQuickLaunch), QStringLiteral("cmdIncome"));
+    EXPECT_TRUE(isOpen(QStringLiteral("dlgIncome")));
 }
 
 } // namespace

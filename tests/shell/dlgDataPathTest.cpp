@@ -86,6 +86,7 @@ TEST_F(dlgDataPathTest, BrowseRegistersTheChosenFileUnderTheGivenName) {
         expected << QStringLiteral("%1|%2|%3").arg(expected.size() + 1).arg(c.storedName, path);
         EXPECT_EQ(stored(), expected);
         EXPECT_EQ(shownRows(grid), expected);
+        EXPECT_EQ(currentRowShown(grid), expected.last()) << "the list stands on the new file";
         EXPECT_EQ(txtFilePath->text(), path);
     }
 

@@ -66,11 +66,13 @@ TEST_F(mdiMainTest, CaptionBackgroundAndMenus) {
         }
         menus << menu->menu()->objectName() + ' ' + menu->text() + ": " + items.join(", ");
     }
-    EXPECT_EQ(lines(menus), lines({"mnuFile &File: mnuFileCompany &Company Info Ctrl+C, -, "
-                                   "mnuFileExit E&xit Ctrl+X",
-                                   "mnuActions &Actions: mnuFileCategories Ca&tegories Ctrl+T, "
-                                   "mnuFileReports Re&ports Ctrl+P",
-                                   "mnuHelp &Help: mnuHelpAbout A&bout Software Ctrl+B"}));
+    EXPECT_EQ(lines(menus),
+              lines({"mnuFile &File: mnuFileCompany &Company Info Ctrl+C, mnuFileOpenCompany "
+                     "&Open Company... Ctrl+O, -, mnuFileExit E&xit Ctrl+X",
+                     "mnuActions &Actions: mnuActionsIncome &Income Ctrl+Shift+I, "
+                     "mnuActionsExpense &Expense Ctrl+Shift+E, mnuFileCategories Ca&tegories "
+                     "Ctrl+T, mnuFileReports Re&ports Ctrl+P",
+                     "mnuHelp &Help: mnuHelpAbout A&bout Software Ctrl+B"}));
 }
 
 TEST_F(mdiMainTest, StartUpOpensTheDefaultBooksThenTheQuickLaunchPanelAndTheCompanyScreen) {

@@ -28,14 +28,21 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetM
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
 
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int logicalIndex) { emit HeadClick(logicalIndex); });
+    // The header would flip its arrow by itself on a click; it shows the
+    // record set's sort instead.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &DataGrid::showSortIndicator);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
     connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit DblClick(); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onCurrentRowChanged(current); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         applyColumnLayout();
+        showSortIndicator();
         followRecordset();
     });
 }
@@ -88,9 +95,36 @@ void DataGrid::applyColumnLayout() {
     for (size_t i = 0; i < columns.size(); ++i) {
         const int column = static_cast<int>(i);
         setColumnHidden(column, !columns[i].visible);
-        if (columns[i].width > 0) {
-            setColumnWidth(column, twipsToPixels(columns[i].width));
+        if (!columns[i].visible) {
+            continue;
         }
+        // Header and contents fit (only the first rows are measured), and
+        // never narrower than the form asks.
+        resizeColumnToContents(column);
+        setColumnWidth(column, qMax(columnWidth(column), twipsToPixels(columns[i].width)));
+    }
+}
+
+void DataGrid::showSortIndicator() {
+    QHeaderView* header = horizontalHeader();
+    const QString sort = m_recordset && m_recordset->State() != adStateClosed
+                             ? m_recordset->Sort().section(QLatin1Char(','), 0, 0).trimmed()
+                             : QString();
+    const QString field = sort.section(QLatin1Char(' '), 0, 0);
+    const Qt::SortOrder order =
+        sort.section(QLatin1Char(' '), 1, 1).compare(QLatin1String("DESC"), Qt::CaseInsensitive)
+            ? Qt::AscendingOrder
+            : Qt::DescendingOrder;
+    int sorted = -1;
+    for (int column = 0; !field.isEmpty() && column < ColumnCount(); ++column) {
+        if (!isColumnHidden(column) && columnList()[static_cast<size_t>(column)].dataField.compare(
+                                           field, Qt::CaseInsensitive) == 0) {
+            sorted = column;
+            break;
+        }
+    }
+    if (header->sortIndicatorSection() != sorted || header->sortIndicatorOrder() != order) {
+        header->setSortIndicator(sorted, order);
     }
 }
 

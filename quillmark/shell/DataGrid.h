@@ -14,8 +14,10 @@ class RecordsetModel;
 
 // The grid that lists a bound record set: fixed columns, read-only, one row
 // per record. The grid and the record set share the current row: choosing a
-// row moves the record set, moving the record set moves the grid. Raises
-// Click, DblClick and HeadClick(ColIndex) to its screen.
+// row moves the record set, moving the record set moves the grid. Columns are
+// as wide as their header and the rows shown need, and the header marks the
+// column the record set is sorted by. Raises Click, DblClick and
+// HeadClick(ColIndex) to its screen.
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
@@ -75,6 +77,7 @@ signals:
 
 private:
     void applyColumnLayout();
+    void showSortIndicator();
     void followRecordset();
     void onCurrentRowChanged(const QModelIndex& current);
     void checkColumn(int index) const;

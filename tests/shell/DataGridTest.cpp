@@ -158,6 +158,35 @@ TEST_F(DataGridTest, RowsAddedElsewhereShowAfterARequeryOrARebind) {
     EXPECT_FALSE(grid.Columns(6).Value().isValid());
 }
 
+TEST_F(DataGridTest, ColumnsFitTheirTextAndTheHeaderMarksTheRecordSetsSort) {
+    addEntry(fees, "INC", QDateTime(QDate(2024, 12, 10), QTime(9, 0)), "Two-digit days",
+             "1234567.89");
+    Recordset& rs = runIncome();
+    grid.setDataSource(&rs);
+    grid.show();
+    QStyleOptionViewItem option;
+    option.initFrom(&grid);
+    for (int column = 3; column < 7; ++column) { // the last column fills the rest
+        for (int row = -1; row < grid.model()->rowCount(); ++row) {
+            const int wanted = row < 0 ? grid.horizontalHeader()->sectionSizeHint(column)
+                                       : grid.itemDelegate()
+                                             ->sizeHint(option, grid.model()->index(row, column))
+                                             .width();
+            EXPECT_GE(grid.columnWidth(column), wanted) << column << " " << row;
+        }
+    }
+
+    QHeaderView* header = grid.horizontalHeader();
+    clickHeader(&grid, 3); // nothing sorts on this click: no arrow
+    EXPECT_EQ(header->sortIndicatorSection(), -1);
+    rs.setSort(QStringLiteral("Description DESC"));
+    EXPECT_EQ(header->sortIndicatorSection(), 6);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    rs.setSort(QStringLiteral("TDate ASC"));
+    EXPECT_EQ(header->sortIndicatorSection(), 3);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
 TEST_F(DataGridTest, AMillionRowsAreListedWithoutReadingThemAll) {
     const char* fill =
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000) "

@@ -92,16 +92,20 @@ void DataGrid::setDataSource(Recordset* recordset) {
 
 void DataGrid::applyColumnLayout() {
     const auto& columns = m_model->columns();
+    int lastShown = -1;
     for (size_t i = 0; i < columns.size(); ++i) {
-        const int column = static_cast<int>(i);
-        setColumnHidden(column, !columns[i].visible);
-        if (!columns[i].visible) {
+        setColumnHidden(static_cast<int>(i), !columns[i].visible);
+        lastShown = columns[i].visible ? static_cast<int>(i) : lastShown;
+    }
+    // Header and contents fit (only the first rows are measured), never
+    // narrower than the form asks; the last column fills the rest.
+    for (int column = 0; column < lastShown; ++column) {
+        if (isColumnHidden(column)) {
             continue;
         }
-        // Header and contents fit (only the first rows are measured), and
-        // never narrower than the form asks.
+        const DataGridColumn& definition = columns[static_cast<size_t>(column)];
         resizeColumnToContents(column);
-        setColumnWidth(column, qMax(columnWidth(column), twipsToPixels(columns[i].width)));
+        setColumnWidth(column, qMax(columnWidth(column), twipsToPixels(definition.width)));
     }
 }
 

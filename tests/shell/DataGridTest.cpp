@@ -138,26 +138,6 @@ TEST_F(DataGridTest, ClicksAreRaisedColumnsGiveTheCurrentRowAndNothingIsEdited) 
     EXPECT_EQ(messages(), "");
 }
 
-TEST_F(DataGridTest, RowsAddedElsewhereShowAfterARequeryOrARebind) {
-    Recordset& rs = runIncome();
-    grid.setDataSource(&rs);
-    addEntry(fees, "INC", QDateTime(QDate(2025, 1, 1), QTime(8, 0)), "New year", "5");
-    rs.Requery();
-    EXPECT_EQ(shownRows(&grid).last(), QStringLiteral("1/1/25|007|Fees|New year|$5.00"));
-
-    addEntry(fees, "INC", QDateTime(QDate(2023, 12, 31), QTime(23, 59)), "Year end", "10");
-    grid.setDataSource(&runIncome()); // the command run again, as the screens do
-    grid.ReBind();
-    EXPECT_EQ(shownRows(&grid).size(), 5);
-    EXPECT_EQ(currentRowShown(&grid), QStringLiteral("12/31/23|007|Fees|Year end|$10.00"));
-    EXPECT_TRUE(grid.isColumnHidden(0)) << "hidden columns stay hidden";
-
-    Recordset& none = deQuillmark::instance().cmdTransactions(QStringLiteral("XYZ"));
-    grid.setDataSource(&none);
-    EXPECT_EQ(grid.Bookmark(), 0);
-    EXPECT_FALSE(grid.Columns(6).Value().isValid());
-}
-
 TEST_F(DataGridTest, ColumnsFitTheirTextAndTheHeaderMarksTheRecordSetsSort) {
     addEntry(fees, "INC", QDateTime(QDate(2024, 12, 10), QTime(9, 0)), "Two-digit days",
              "1234567.89");

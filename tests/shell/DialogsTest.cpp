@@ -1,9 +1,8 @@
-// The dialog seam: the program's message kinds, the error traps, the file
-// dialog's memory, and one look at the real message box.
+// The dialog seam: the error traps, the file dialog's memory, and one look
+// at the real message box.
 #include "ShellTestSupport.h"
 #include "quillmark/shell/CommonDialog.h"
 #include "quillmark/shell/ErrorTrap.h"
-#include "quillmark/shell/Messages.h"
 #include "quillmark/shell/QtDialogs.h"
 
 #include <QApplication>
@@ -17,24 +16,6 @@
 
 namespace quillmark::test {
 namespace {
-
-TEST(Messages, EachKindHasItsIconAndButtonsAndTheProgramTitle) {
-    FakeDialogs dialogs;
-    dialogs.answerYes();
-    dialogs.answerNo();
-    MsgBoxInfo(QStringLiteral("Saved."));
-    MsgBoxExclamation(QStringLiteral("Refused."));
-    MsgBoxPlain(QStringLiteral("No Company file selected."));
-    EXPECT_TRUE(MsgBoxYesNo(QStringLiteral("Sure?")));
-    EXPECT_FALSE(MsgBoxYesNo(QStringLiteral("Really?")));
-    EXPECT_EQ(dialogs.dump(), QStringList({
-                                  "msgbox info ok [Quillmark] Saved.",
-                                  "msgbox exclamation ok [Quillmark] Refused.",
-                                  "msgbox none ok [Quillmark] No Company file selected.",
-                                  "msgbox question yesno [Quillmark] Sure?",
-                                  "msgbox question yesno [Quillmark] Really?",
-                              }));
-}
 
 TEST(ErrorTrap, ShowsTheDescriptionAndLeavesTheHandlerAtOnce) {
     FakeDialogs dialogs;

@@ -82,15 +82,5 @@ TEST_F(ScreensTest, AFailingFactoryOrNoFactoryLeavesNothingLoaded) {
     EXPECT_TRUE(area.subWindowList().isEmpty());
 }
 
-TEST(ScreensWithoutArea, AScreenStandsAloneAndIsPlacedInTwips) {
-    FakeScreenFactories factories({"dlgAbout"});
-    Screen* screen = Screens::instance().OpenScreen("dlgAbout", 1500, 3000);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->subWindow(), nullptr);
-    EXPECT_EQ(screen->pos(), QPoint(100, 200));
-    EXPECT_EQ(screen->Left(), 1500);
-    EXPECT_TRUE(screen->isVisible());
-}
-
 } // namespace
 } // namespace quillmark::test

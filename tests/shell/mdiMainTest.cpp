@@ -75,17 +75,6 @@ TEST_F(mdiMainTest, CaptionBackgroundAndMenus) {
                      "mnuHelp &Help: mnuHelpAbout A&bout Software Ctrl+B"}));
 }
 
-TEST_F(mdiMainTest, StartUpOpensTheDefaultBooksThenTheQuickLaunchPanelAndTheCompanyScreen) {
-    window.MDIForm_Load();
-    EXPECT_EQ(messages(), "");
-    EXPECT_EQ(connections(), defaultBooks() + " | " + defaultBooks() + " | " + defaultBooks());
-    EXPECT_EQ(factories.log, QStringList({"load dlgQuickLaunch", "load dlgDataPath"}));
-    EXPECT_EQ(Screens::instance().find(ScreenNames::dlgQuickLaunch)->subWindow()->pos(),
-              QPoint(487, 7)); // 7300, 100 twips
-    EXPECT_EQ(window.clientArea()->activeSubWindow(),
-              Screens::instance().find(ScreenNames::dlgDataPath)->subWindow());
-}
-
 TEST_F(mdiMainTest, WithoutTheDefaultBooksStartUpSaysHowToMakeThemAndOpensNothing) {
     ASSERT_TRUE(QFile::remove(defaultBooks()));
     window.MDIForm_Load();

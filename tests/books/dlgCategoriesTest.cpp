@@ -134,12 +134,10 @@ TEST_F(dlgCategoriesTest, SaveChecksInOrderWithTheirMessageAndFocusAndWritesNoth
         const char* focus;
     } cases[] = {
         {true, "abc", true, "", notNumeric, "txtCode"},
-        {true, "", false, "Name", notNumeric, "txtCode"},
         {true, "7.5", false, "Name", notNumeric, "txtCode"},
         {true, "12", true, "", "Please select a category type.", "cboCatType"},
         {true, " 12 ", false, "   ", "Please enter a category name.", "txtDesc"},
         {true, "7", false, "Other", taken, "txtCode"},
-        {true, "500", false, "Other", taken, "txtCode"}, // a fixed category's code
         {false, "7", false, "Postage", taken, "txtCode"},
     };
     for (const auto& c : cases) {

@@ -4,15 +4,11 @@
 #include "quillmark/AllScreens.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
-#include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
-#include "quillmark/shell/XPButtonSite.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 
 #include <gtest/gtest.h>
@@ -169,44 +165,6 @@ TEST_F(QuillmarkTest, FileOpenCompanySwitchesBooksAfterAskingAboutAnOpenEdit) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark - Corner Shop"));
     typeKey(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(shownRows(screen("dlgIncome")->control<DataGrid>("gridTrans")).isEmpty());
-}
-
-TEST_F(QuillmarkTest, WithoutTheControlServerTheScreensOfferPlainButtons) {
-    // The registered server is a file that cannot be loaded.
-    QTemporaryDir dir;
-    const QString broken = dir.filePath(QStringLiteral("liblumokit.so"));
-    const QString registry = dir.filePath(QStringLiteral("registry.json"));
-    const QString clsid = QStringLiteral("{0DDBA11C-0000-4000-8000-000000000001}");
-    for (const auto& [path, text] :
-         {std::pair{broken, QStringLiteral("not a library")},
-          std::pair{registry, QStringLiteral(R"({"progIds": {"LumoKit.LumoXPButton": "%1"},
-                                                "classes": {"%1": {"server": "%2"}}})")
-                                  .arg(clsid, broken)}}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
-    const QByteArray saved = qgetenv("LUMOKIT_REGISTRY");
-    qputenv("LUMOKIT_REGISTRY", QFile::encodeName(registry));
-    // Started afresh.
-    Screens::instance().Unload(ScreenNames::dlgQuickLaunch);
-    Screens::instance().Unload(ScreenNames::dlgDataPath);
-    flushDeletes();
-    deQuillmark::resetInstance();
-    window.MDIForm_Load();
-    qputenv("LUMOKIT_REGISTRY", saved);
-
-    ASSERT_EQ(dialogs.dump().size(), 1) << messages();
-    EXPECT_TRUE(dialogs.dump()[0].startsWith(
-        "msgbox info ok [Quillmark] The command buttons cannot be shown: The control server " +
-        broken + " cannot be loaded: "))
-        << messages();
-    EXPECT_EQ(shownScreens(), QStringList({"dlgQuickLaunch", "dlgDataPath"}));
-    auto* income = screen(ScreenNames::dlgQuickLaunch)->control<XPButtonSite>("cmdIncome");
-    EXPECT_TRUE(income->isPlainButton());
-    EXPECT_EQ(income->Caption(), QStringLiteral("Income"));
-    clickButton(screen(ScreenNames::dlgQuickLaunch), QStringLiteral("cmdIncome"));
-    EXPECT_TRUE(isOpen(QStringLiteral("dlgIncome")));
 }
 
 } // namespace

@@ -60,7 +60,7 @@ bool AmountText::parse(const QString& text, Currency* amount) {
 }
 
 QString AmountText::format(Currency amount) {
-    return QLocale().toString(amount.toDouble(), 'f', 2);
+    return amount.toLocaleString(QLocale(), 2);
 }
 
 } // namespace quillmark

@@ -1,7 +1,9 @@
 #include "quillmark/data/Currency.h"
 
+#include "quillmark/data/DecimalText.h"
 #include "quillmark/data/RuntimeError.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -27,7 +29,46 @@ qint64 checkedAdd(qint64 a, qint64 b) {
     return result;
 }
 
+// The locale's own digits for a run of ASCII digits.
+QString localeDigits(const QString& digits, const QLocale& locale) {
+    if (locale.zeroDigit() == QLatin1String("0")) {
+        return digits;
+    }
+    QString text;
+    for (const QChar digit : digits) {
+        text += locale.toString(digit.digitValue());
+    }
+    return text;
+}
+
+QString localeText(const DecimalText& number, const QLocale& locale) {
+    QString text = locale.toString(number.whole.toULongLong());
+    if (!number.fraction.isEmpty()) {
+        text += locale.decimalPoint() + localeDigits(number.fraction, locale);
+    }
+    return number.negative ? locale.negativeSign() + text : text;
+}
+
+// The decimals the locale shows with its currency (2 for dollars, 0 for yen).
+int currencyDecimals(const QLocale& locale) {
+    const QString zero = locale.toCurrencyString(0.0);
+    for (int decimals = 4; decimals > 0; --decimals) {
+        if (zero.contains(locale.toString(0.0, 'f', decimals))) {
+            return decimals;
+        }
+    }
+    return 0;
+}
+
 } // namespace
+
+Currency Currency::fromUnits(qint64 units) {
+    qint64 scaled = 0;
+    if (__builtin_mul_overflow(units, Scale, &scaled)) {
+        overflow(QString::number(units));
+    }
+    return fromScaled(scaled);
+}
 
 Currency Currency::fromDouble(double value) {
     if (!std::isfinite(value)) {
@@ -42,30 +83,39 @@ Currency Currency::fromDouble(double value) {
 
 bool Currency::tryParse(const QString& text, Currency* result) {
     static const QRegularExpression pattern(QStringLiteral(R"(^([+-])?(\d*)(?:\.(\d*))?$)"));
-    const QString trimmed = text.trimmed();
-    const auto m = pattern.match(trimmed);
+    const auto m = pattern.match(text.trimmed());
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty())) {
         return false;
     }
-    const QString whole = m.captured(2);
-    QString fraction = m.captured(3);
-    // Beyond the range of the type (and of a long long once scaled).
-    if (whole.size() > 15 || (!whole.isEmpty() && whole.toLongLong() > MaxMagnitude)) {
-        return false;
+    const bool negative = m.captured(1) == QLatin1String("-");
+    const QString fraction = m.captured(3);
+    // The magnitude in ten-thousandths, unsigned so that the most negative
+    // amount fits too; every step is checked against the type's range.
+    const quint64 limit =
+        static_cast<quint64>(std::numeric_limits<qint64>::max()) + quint64(negative);
+    quint64 magnitude = 0;
+    auto append = [&](int digit) {
+        return !__builtin_mul_overflow(magnitude, quint64(10), &magnitude) &&
+               !__builtin_add_overflow(magnitude, quint64(digit), &magnitude) && magnitude <= limit;
+    };
+    for (const QChar digit : m.captured(2)) {
+        if (!append(digit.digitValue())) {
+            return false;
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (!append(i < fraction.size() ? fraction.at(i).digitValue() : 0)) {
+            return false;
+        }
     }
     // Round away from zero on the fifth decimal, exactly, without a double.
-    bool roundUp = fraction.size() > 4 && fraction.at(4) >= u'5';
-    fraction = fraction.left(4).leftJustified(4, u'0');
-    qint64 scaled = whole.isEmpty() ? 0 : whole.toLongLong() * Scale;
-    scaled += fraction.toLongLong();
-    if (roundUp) {
-        ++scaled;
-    }
-    if (m.captured(1) == QLatin1String("-")) {
-        scaled = -scaled;
+    if (fraction.size() > 4 && fraction.at(4).digitValue() >= 5 && ++magnitude > limit) {
+        return false;
     }
     if (result) {
-        *result = fromScaled(scaled);
+        // Unsigned negation wraps to the two's complement value, which for
+        // 2^63 is the most negative amount.
+        *result = fromScaled(static_cast<qint64>(negative ? quint64(0) - magnitude : magnitude));
     }
     return true;
 }
@@ -92,17 +142,12 @@ Currency Currency::fromVariant(const QVariant& value) {
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::Long:
-    case QMetaType::LongLong: {
-        const qint64 units = value.toLongLong();
-        if (units > MaxMagnitude || units < -MaxMagnitude) {
-            overflow(QString::number(units));
-        }
-        return fromUnits(units);
-    }
+    case QMetaType::LongLong:
+        return fromUnits(value.toLongLong());
     case QMetaType::ULong:
     case QMetaType::ULongLong: {
         const quint64 units = value.toULongLong();
-        if (units > static_cast<quint64>(MaxMagnitude)) {
+        if (units > static_cast<quint64>(std::numeric_limits<qint64>::max())) {
             overflow(QString::number(units));
         }
         return fromUnits(static_cast<qint64>(units));
@@ -123,26 +168,31 @@ Currency Currency::fromVariant(const QVariant& value) {
 }
 
 QString Currency::toString(int decimals) const {
-    decimals = std::clamp(decimals, 0, 4);
-    qint64 magnitude = m_scaled < 0 ? -m_scaled : m_scaled;
-    // Round away from zero to the requested decimals.
-    qint64 divisor = 1;
-    for (int i = decimals; i < 4; ++i) {
-        divisor *= 10;
+    return DecimalText::fromScaled(m_scaled, 4, std::clamp(decimals, 0, 4)).plain();
+}
+
+QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
+    return localeText(DecimalText::fromScaled(m_scaled, 4, std::clamp(decimals, 0, 4)), locale);
+}
+
+QString Currency::toCurrencyString(const QLocale& locale) const {
+    const int decimals = currencyDecimals(locale);
+    const DecimalText exact = DecimalText::fromScaled(m_scaled, 4, decimals);
+    if (exact.isZero()) {
+        return locale.toCurrencyString(0.0, QString(), decimals);
     }
-    magnitude = (magnitude + divisor / 2) / divisor;
-    qint64 unitDivisor = 1;
-    for (int i = 0; i < decimals; ++i) {
-        unitDivisor *= 10;
+    // The locale's pattern (symbol, sign, brackets) around the number as a
+    // double shows it; the number itself is then put in exactly.
+    const double approximate = toDouble();
+    QString text = locale.toCurrencyString(approximate, QString(), decimals);
+    const QString signedNumber = locale.toString(approximate, 'f', decimals);
+    if (exact.negative && text.contains(signedNumber)) {
+        return text.replace(signedNumber, localeText(exact, locale));
     }
-    QString text = QString::number(magnitude / unitDivisor);
-    if (decimals > 0) {
-        text += u'.' + QString::number(magnitude % unitDivisor).rightJustified(decimals, u'0');
-    }
-    if (m_scaled < 0 && magnitude != 0) {
-        text.prepend(u'-');
-    }
-    return text;
+    DecimalText magnitude = exact;
+    magnitude.negative = false;
+    return text.replace(locale.toString(std::fabs(approximate), 'f', decimals),
+                        localeText(magnitude, locale));
 }
 
 Currency Currency::operator-() const {
@@ -157,7 +207,11 @@ Currency Currency::operator+(Currency other) const {
 }
 
 Currency Currency::operator-(Currency other) const {
-    return *this + (-other);
+    qint64 result = 0;
+    if (__builtin_sub_overflow(m_scaled, other.m_scaled, &result)) {
+        overflow(QStringLiteral("of the difference"));
+    }
+    return fromScaled(result);
 }
 
 Currency& Currency::operator+=(Currency other) {

@@ -1,5 +1,7 @@
 #include "quillmark/data/JetFunctions.h"
 
+#include "quillmark/data/Currency.h"
+#include "quillmark/data/DecimalText.h"
 #include "quillmark/data/JetDate.h"
 
 #include <QDateTime>
@@ -43,8 +45,31 @@ void resultVariant(sqlite3_context* context, const QVariant& value) {
     }
 }
 
-// A digit pattern such as "000", "#,##0.00" applied to a number.
-QString formatNumber(double number, const QString& pattern) {
+// A number to format: money exactly, anything else as a double.
+class NumberToFormat {
+public:
+    explicit NumberToFormat(Currency money) : m_money(money), m_exact(true) {}
+    explicit NumberToFormat(double number) : m_number(number) {}
+
+    bool isNegative() const { return m_exact ? m_money.scaled() < 0 : m_number < 0; }
+    // The magnitude, times 100 when a percentage, rounded to the decimals.
+    DecimalText magnitude(int decimals, bool percent) const {
+        DecimalText text =
+            m_exact ? DecimalText::fromScaled(m_money.scaled(), percent ? 2 : 4, decimals)
+                    : DecimalText::fromDouble(percent ? m_number * 100 : m_number, decimals);
+        text.negative = false;
+        return text;
+    }
+
+private:
+    Currency m_money;
+    double m_number = 0;
+    bool m_exact = false;
+};
+
+// A digit pattern such as "000", "#,##0.00" or "$#,##0.00" applied to the
+// number's magnitude; the caller decides about the sign.
+QString formatMagnitude(const NumberToFormat& number, const QString& pattern, bool* zero) {
     static const QRegularExpression parts(
         QStringLiteral(R"(^([^0#,.%]*)([0#,]*)(?:\.([0#]*))?(%?)(.*)$)"));
     const auto m = parts.match(pattern);
@@ -53,20 +78,13 @@ QString formatNumber(double number, const QString& pattern) {
     const QString decimalPattern = m.captured(3);
     const bool percent = !m.captured(4).isEmpty();
     const QString suffix = m.captured(5);
-    if (percent) {
-        number *= 100;
-    }
     const int minimumDigits = static_cast<int>(integerPattern.count(u'0'));
-    const bool grouping = integerPattern.contains(u',');
     const int fixedDecimals = static_cast<int>(decimalPattern.count(u'0'));
-    const int maximumDecimals = static_cast<int>(decimalPattern.size());
 
-    const double scale = std::pow(10.0, maximumDecimals);
-    // Halves round away from zero.
-    const double rounded = std::round(std::fabs(number) * scale) / scale;
-    QString digits = QString::number(rounded, 'f', maximumDecimals);
-    QString whole = digits.section(u'.', 0, 0);
-    QString fraction = digits.section(u'.', 1, 1);
+    const DecimalText digits = number.magnitude(static_cast<int>(decimalPattern.size()), percent);
+    *zero = digits.isZero();
+    QString whole = digits.whole;
+    QString fraction = digits.fraction;
     while (fraction.size() > fixedDecimals && fraction.endsWith(u'0')) {
         fraction.chop(1);
     }
@@ -74,7 +92,7 @@ QString formatNumber(double number, const QString& pattern) {
         whole.clear();
     }
     whole = whole.rightJustified(minimumDigits, u'0');
-    if (grouping) {
+    if (integerPattern.contains(u',')) {
         for (qsizetype i = whole.size() - 3; i > 0; i -= 3) {
             whole.insert(i, u',');
         }
@@ -86,14 +104,47 @@ QString formatNumber(double number, const QString& pattern) {
     return prefix + text + (percent ? QStringLiteral("%") : QString()) + suffix;
 }
 
-std::optional<double> numberOf(const QVariant& value) {
-    if (value.metaType().id() == QMetaType::LongLong ||
-        value.metaType().id() == QMetaType::Double) {
-        return value.toDouble();
+// Up to three sections, "positive;negative;zero". A negative number takes
+// the negative section without its sign, or the first with a '-'; a number
+// that rounds to zero shows as zero, never as "-0.00".
+QString formatNumber(const NumberToFormat& number, const QString& pattern) {
+    const QStringList sections = pattern.split(u';');
+    auto section = [&](int i) { return i < sections.size() ? sections.at(i) : QString(); };
+    bool zero = false;
+    QString text;
+    if (number.isNegative() && !section(1).isEmpty()) {
+        text = formatMagnitude(number, section(1), &zero);
+    } else {
+        text = formatMagnitude(number, section(0), &zero);
+        if (number.isNegative() && !zero) {
+            text.prepend(u'-');
+        }
+    }
+    if (zero) {
+        return formatMagnitude(NumberToFormat(Currency()),
+                               section(2).isEmpty() ? section(0) : section(2), &zero);
+    }
+    return text;
+}
+
+std::optional<NumberToFormat> numberOf(const QVariant& value) {
+    if (value.metaType() == QMetaType::fromType<Currency>()) {
+        return NumberToFormat(value.value<Currency>());
+    }
+    if (value.metaType().id() == QMetaType::LongLong || value.metaType().id() == QMetaType::Int) {
+        // Whole numbers are exact as money too, while they fit.
+        Currency whole;
+        if (Currency::tryParse(value.toString(), &whole)) {
+            return NumberToFormat(whole);
+        }
+        return NumberToFormat(value.toDouble());
+    }
+    if (value.metaType().id() == QMetaType::Double) {
+        return NumberToFormat(value.toDouble());
     }
     bool ok = false;
     const double number = value.toString().trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(number) : std::nullopt;
+    return ok ? std::optional<NumberToFormat>(NumberToFormat(number)) : std::nullopt;
 }
 
 QString formatDate(const QDateTime& value, const QString& pattern) {
@@ -207,7 +258,10 @@ QVariant JetFunctions::format(const QVariant& value, const QString& pattern) {
         return value.toString();
     }
     if (named.isEmpty() || named == QLatin1String("general number")) {
-        return value.toString();
+        // Money shows all its places and no more ("1.2345", "250").
+        return value.metaType() == QMetaType::fromType<Currency>()
+                   ? formatNumber(*number, QStringLiteral("0.####"))
+                   : value.toString();
     }
     if (named == QLatin1String("fixed")) {
         return formatNumber(*number, QStringLiteral("0.00"));
@@ -218,13 +272,7 @@ QVariant JetFunctions::format(const QVariant& value, const QString& pattern) {
     if (named == QLatin1String("percent")) {
         return formatNumber(*number, QStringLiteral("0.00%"));
     }
-    const QStringList sections = pattern.split(u';');
-    if (*number < 0 && sections.size() > 1 && !sections.at(1).isEmpty()) {
-        return formatNumber(-*number, sections.at(1));
-    }
-    const QString text = formatNumber(*number, sections.at(0));
-    const bool zero = text.count(QRegularExpression(QStringLiteral("[1-9]"))) == 0;
-    return *number < 0 && !zero ? u'-' + text : text;
+    return formatNumber(*number, pattern);
 }
 
 void JetFunctions::registerAll(sqlite3* db) {

@@ -21,10 +21,6 @@ bool isMoney(const QVariant& value) {
     return value.metaType() == QMetaType::fromType<Currency>();
 }
 
-double moneyOrNumber(const QVariant& value) {
-    return isMoney(value) ? value.value<Currency>().toDouble() : value.toDouble();
-}
-
 QString shortDateText(const QVariant& value, const QLocale& locale) {
     QDate date;
     if (value.metaType() == QMetaType::fromType<QDateTime>()) {
@@ -51,7 +47,7 @@ QString plainText(const QVariant& value, const QLocale& locale) {
         break;
     }
     if (isMoney(value)) {
-        return locale.toString(value.value<Currency>().toDouble(), 'f', 2);
+        return value.value<Currency>().toLocaleString(locale, 2);
     }
     return value.toString();
 }
@@ -98,11 +94,12 @@ QString DataGridColumn::displayText(const QVariant& value, const QLocale& locale
         return shortDateText(value, locale);
     }
     if (numberFormat == kCurrency) {
-        bool numeric = isMoney(value);
-        if (!numeric) {
-            value.toString().toDouble(&numeric);
+        if (isMoney(value)) {
+            return value.value<Currency>().toCurrencyString(locale);
         }
-        return numeric ? locale.toCurrencyString(moneyOrNumber(value)) : value.toString();
+        bool numeric = false;
+        value.toString().toDouble(&numeric);
+        return numeric ? locale.toCurrencyString(value.toDouble()) : value.toString();
     }
     return plainText(value, locale);
 }

@@ -130,6 +130,42 @@ TEST(JetFunctions, FormatsCodesAndAmounts) {
     }
 }
 
+TEST(JetFunctions, FormatsMoneyExactlyInTheReportPatterns) {
+    const char* const patterns[] = {"#,##0.00", "$#,##0.00", "($#,##0.00)",
+                                    "$#,##0.00;($#,##0.00)"};
+    struct Case {
+        Currency amount;
+        const char* texts[4]; // one per pattern
+    };
+    const Case cases[] = {
+        {Currency::max(),
+         {"922,337,203,685,477.58", "$922,337,203,685,477.58", "($922,337,203,685,477.58)",
+          "$922,337,203,685,477.58"}},
+        {Currency::min(),
+         {"-922,337,203,685,477.58", "-$922,337,203,685,477.58", "-($922,337,203,685,477.58)",
+          "($922,337,203,685,477.58)"}},
+        {Currency::fromScaled(999999999999999900),
+         {"99,999,999,999,999.99", "$99,999,999,999,999.99", "($99,999,999,999,999.99)",
+          "$99,999,999,999,999.99"}},
+        {Currency(), {"0.00", "$0.00", "($0.00)", "$0.00"}},
+        {Currency::fromScaled(-49), {"0.00", "$0.00", "($0.00)", "$0.00"}},
+        {Currency::fromScaled(50), {"0.01", "$0.01", "($0.01)", "$0.01"}},
+        {Currency::fromScaled(-50), {"-0.01", "-$0.01", "-($0.01)", "($0.01)"}},
+    };
+    for (const Case& c : cases) {
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_EQ(JetFunctions::format(c.amount.toVariant(), QString::fromLatin1(patterns[p])),
+                      QVariant(QString::fromLatin1(c.texts[p])))
+                << c.amount.toString(4).toStdString() << " " << patterns[p];
+        }
+    }
+    // A third section names how zero shows; money without a pattern shows its places.
+    EXPECT_EQ(JetFunctions::format(Currency::fromScaled(-1).toVariant(), "0.00;(0.00);Nil"),
+              QVariant(QStringLiteral("Nil")));
+    EXPECT_EQ(JetFunctions::format(Currency::fromScaled(12345).toVariant(), QString()),
+              QVariant(QStringLiteral("1.2345")));
+}
+
 class Dialect : public CompanyFile {};
 
 TEST_F(Dialect, SecondStatementNeverRuns) {

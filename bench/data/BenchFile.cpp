@@ -78,15 +78,16 @@ bool fillCompanyFile(const QString& path, long rows) {
                                                 QString::fromLatin1(words[word(random)]))
                                            .arg(i)
                                            .toUtf8();
-        const double amount = cents(random) / 100.0;
+        // Money is kept in ten-thousandths.
+        const qint64 amount = cents(random) * qint64(100);
         sqlite3_bind_int(insert, 1, categoryId);
         sqlite3_bind_text(insert, 2, income ? "INC" : "EXP", 3, SQLITE_STATIC);
         sqlite3_bind_text(insert, 3, date.constData(), static_cast<int>(date.size()),
                           SQLITE_TRANSIENT);
         sqlite3_bind_text(insert, 4, description.constData(), static_cast<int>(description.size()),
                           SQLITE_TRANSIENT);
-        sqlite3_bind_double(insert, 5, income ? 0.0 : amount);
-        sqlite3_bind_double(insert, 6, income ? amount : 0.0);
+        sqlite3_bind_int64(insert, 5, income ? 0 : amount);
+        sqlite3_bind_int64(insert, 6, income ? amount : 0);
         if (!check(sqlite3_step(insert), db)) {
             return false;
         }

@@ -8,6 +8,7 @@
 #include "quillmark/data/Schema.h"
 #include "quillmark/data/SqliteError.h"
 #include "quillmark/data/SqliteStatement.h"
+#include "quillmark/data/WriteSql.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -133,15 +134,19 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     try {
         Schema::verify(db, path);
+        JetFunctions::registerAll(db);
+        Schema::upgrade(db, path);
         for (const char* pragma : {"PRAGMA foreign_keys = ON", PageCachePragma}) {
             SqliteStatement statement(db, QString::fromLatin1(pragma));
             statement.step();
         }
-    } catch (...) {
+    } catch (const RuntimeError& error) {
         sqlite3_close_v2(db);
+        if (error.number() == errFileLocked) {
+            throw RuntimeError(errFileLocked, SqliteError::lockedFile(path));
+        }
         throw;
     }
-    JetFunctions::registerAll(db);
     d->db = db;
     emit stateChanged(adStateOpen);
 }
@@ -176,7 +181,7 @@ std::unique_ptr<Recordset> Connection::Execute(const QString& statement, long* r
         recordset->Open(statement, this, adOpenKeyset, adLockReadOnly);
         return recordset;
     }
-    SqliteStatement prepared(d->db, JetSql::translate(parsed.tokens));
+    SqliteStatement prepared(d->db, WriteSql::translate(d->db, parsed));
     prepared.bindParameters({});
     while (prepared.step()) {
     }

@@ -46,12 +46,19 @@ QVariant readInteger(sqlite3_stmt* statement, int column, bool wide) {
     return value;
 }
 
+// Money is an integer of ten-thousandths. A real number where money is
+// expected is an integer result that went beyond 64 bits (SQLite turns those
+// into reals rather than fail): it is reported, never shown rounded.
 QVariant readCurrency(sqlite3_stmt* statement, int column) {
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return Currency::fromUnits(sqlite3_column_int64(statement, column)).toVariant();
+        return Currency::fromScaled(sqlite3_column_int64(statement, column)).toVariant();
     case SQLITE_FLOAT:
-        return Currency::fromDouble(sqlite3_column_double(statement, column)).toVariant();
+        throw RuntimeError(
+            errOverflow,
+            QStringLiteral("The amount %1 is too large for a money "
+                           "value.")
+                .arg(sqlite3_column_double(statement, column) / Currency::Scale, 0, 'f', 0));
     default: {
         Currency value;
         const QString text = columnText(statement, column);
@@ -349,7 +356,7 @@ QVariant FieldValue::toStored(const QVariant& value, FieldType type, long define
         return toBoolean(value, fieldName);
     case FieldType::Currency:
         try {
-            return Currency::fromVariant(value).toDouble();
+            return Currency::fromVariant(value).scaled();
         } catch (const RuntimeError& error) {
             if (error.number() == errOverflow) {
                 throw RuntimeError(errOverflow,
@@ -391,7 +398,12 @@ void FieldValue::bind(sqlite3_stmt* statement, int index, const QVariant& value)
         return;
     }
     if (isCurrency(value)) {
-        sqlite3_bind_double(statement, index, value.value<Currency>().toDouble());
+        // As exact text: the statement makes it money again (qm_money) where
+        // it meets money.
+        const QByteArray text = value.value<Currency>().toString(4).toLatin1();
+        sqlite3_bind_text64(statement, index, text.constData(),
+                            static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
+                            SQLITE_UTF8);
         return;
     }
     switch (value.metaType().id()) {

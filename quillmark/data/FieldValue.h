@@ -2,8 +2,8 @@
 
 // Conversions between the values callers use (QVariant holding QString,
 // Currency, QDateTime, bool, numbers) and what the data files store: text,
-// integers (yes/no as -1 / 0), doubles (money rounded to four places on read)
-// and dates as "yyyy-MM-dd HH:mm:ss" text.
+// integers (yes/no as -1 / 0, money as ten-thousandths), doubles and dates as
+// "yyyy-MM-dd HH:mm:ss" text.
 #include "quillmark/data/Field.h"
 
 #include <QString>

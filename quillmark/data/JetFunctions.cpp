@@ -2,7 +2,9 @@
 
 #include "quillmark/data/Currency.h"
 #include "quillmark/data/DecimalText.h"
+#include "quillmark/data/ExpressionTranslator.h"
 #include "quillmark/data/JetDate.h"
+#include "quillmark/data/RuntimeError.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -207,6 +209,41 @@ void formatFunction(sqlite3_context* context, int, sqlite3_value** values) {
                   JetFunctions::format(argument(values[0]), argument(values[1]).toString()));
 }
 
+// qm_money(x): a number (whole numbers are units) or text as money, in
+// ten-thousandths; what does not fit or read as an amount is an error.
+void moneyFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    try {
+        switch (sqlite3_value_type(values[0])) {
+        case SQLITE_NULL:
+            sqlite3_result_null(context);
+            return;
+        case SQLITE_INTEGER:
+            sqlite3_result_int64(context,
+                                 Currency::fromUnits(sqlite3_value_int64(values[0])).scaled());
+            return;
+        case SQLITE_FLOAT:
+            sqlite3_result_int64(context,
+                                 Currency::fromDouble(sqlite3_value_double(values[0])).scaled());
+            return;
+        default:
+            sqlite3_result_int64(context,
+                                 Currency::fromString(argument(values[0]).toString()).scaled());
+            return;
+        }
+    } catch (const RuntimeError& error) {
+        const QByteArray message = error.description().toUtf8();
+        sqlite3_result_error(context, message.constData(), static_cast<int>(message.size()));
+    }
+}
+
+// FORMAT for money in ten-thousandths.
+void formatMoneyFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    const QVariant value = sqlite3_value_type(values[0]) == SQLITE_INTEGER
+                               ? Currency::fromScaled(sqlite3_value_int64(values[0])).toVariant()
+                               : argument(values[0]);
+    resultVariant(context, JetFunctions::format(value, argument(values[1]).toString()));
+}
+
 void nzFunction(sqlite3_context* context, int count, sqlite3_value** values) {
     sqlite3_value* chosen = values[0];
     if (sqlite3_value_type(values[0]) == SQLITE_NULL) {
@@ -279,6 +316,10 @@ void JetFunctions::registerAll(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function_v2(db, "FORMAT", 2, flags, nullptr, formatFunction, nullptr, nullptr,
                                nullptr);
+    sqlite3_create_function_v2(db, ExpressionTranslator::MoneyFunction, 1, flags, nullptr,
+                               moneyFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, ExpressionTranslator::FormatMoneyFunction, 2, flags, nullptr,
+                               formatMoneyFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "NZ", 1, flags, nullptr, nzFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "NZ", 2, flags, nullptr, nzFunction, nullptr, nullptr, nullptr);
     static int upperTag = 1;

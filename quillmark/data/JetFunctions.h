@@ -1,7 +1,8 @@
 #pragma once
 
 // The functions of the Jet dialect that SQLite lacks (FORMAT, NZ, UCASE,
-// LCASE), registered on each connection.
+// LCASE) and those money needs (qm_money, qm_format_money), registered on
+// each connection.
 #include <QString>
 #include <QVariant>
 

@@ -6,8 +6,7 @@
 // and order) and the values of one row. Statements whose rows are not table
 // rows are read whole instead ("static" plans).
 #include "quillmark/data/Field.h"
-#include "quillmark/data/JetToken.h"
-#include "quillmark/data/TableSchema.h"
+#include "quillmark/data/SelectSql.h"
 
 #include <QString>
 
@@ -18,25 +17,13 @@ struct sqlite3;
 
 namespace quillmark {
 
-class SelectStatement;
 class SqliteStatement;
 
 class QueryPlan {
 public:
-    struct Column {
-        QString name;
-        QString sql; // the value's SQLite expression (keyset) or quoted result name (static)
-        FieldType type = FieldType::Variant;
-        long definedSize = 0;
-        int table = -1; // index into tables() when the field is a column of that table
-        QString baseColumn;
-        bool autoKey = false;
-    };
-    struct Table {
-        TableSchema schema;
-        QString alias;
-        QString keySql; // "alias".rowid
-    };
+    using Column = SelectSql::Column; // sql: the value's SQLite expression, or the
+                                      // quoted result name in a static plan
+    using Table = SelectSql::Table;
 
     // source: a SELECT in the Jet dialect or a table name (always a table name
     // for adCmdTable). Throws RuntimeError when the statement fails to prepare.
@@ -66,14 +53,8 @@ public:
 
 private:
     QueryPlan() = default;
-    // Reads the FROM tables; false when one has no row keys (a view) or is unknown.
-    bool readTables(sqlite3* db, const SelectStatement& select);
-    void buildKeyset(const SelectStatement& select, int resultColumns);
-    void buildStatic(const SqliteStatement& prepared, const SelectStatement& select);
-    FieldType inferType(const std::vector<JetToken>& tokens, const std::vector<size_t>& sig,
-                        size_t begin, size_t end) const;
-    const Column* resolveColumn(const QString& qualifier, const QString& name) const;
-    std::vector<Column> m_tableColumns; // every column of every table, for resolving names
+    void buildKeyset(const SelectSql& select);
+    void buildStatic(const SqliteStatement& prepared, const SelectSql& select);
 
     bool m_keyset = false;
     int m_parameterCount = 0;

@@ -75,7 +75,7 @@ QVariant typedFromStored(const QVariant& stored, FieldType type) {
     }
     switch (type) {
     case FieldType::Currency:
-        return Currency::fromDouble(stored.toDouble()).toVariant();
+        return Currency::fromScaled(stored.toLongLong()).toVariant();
     case FieldType::Boolean:
         return stored.toLongLong() != 0;
     case FieldType::Integer:
@@ -525,15 +525,20 @@ const std::vector<QVariant>* Recordset::rowValues(long row) const {
         }
     }
     Row values;
-    if (statement->step()) {
-        const auto& columns = d->plan->columns();
-        values.values.reserve(columns.size());
-        for (size_t c = 0; c < columns.size(); ++c) {
-            values.values.push_back(statement->value(static_cast<int>(c), columns[c].type));
+    try {
+        if (statement->step()) {
+            const auto& columns = d->plan->columns();
+            values.values.reserve(columns.size());
+            for (size_t c = 0; c < columns.size(); ++c) {
+                values.values.push_back(statement->value(static_cast<int>(c), columns[c].type));
+            }
+        } else {
+            // Deleted since the keys were read: the row stays, without values.
+            values.deleted = true;
         }
-    } else {
-        // Deleted since the keys were read: the row stays, without values.
-        values.deleted = true;
+    } catch (...) {
+        statement->reset();
+        throw;
     }
     statement->reset();
     const Row& stored = d->cache.insert(row, std::move(values));

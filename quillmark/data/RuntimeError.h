@@ -27,6 +27,7 @@ enum ErrorNumber : long {
     errFileNotFound = -2147467260,     // the data file does not exist
     errNotADataFile = -2147467261,     // the file is not one of the program's data files
     errFileExists = 58,                // refusing to overwrite an existing file
+    errFileLocked = 3045,              // another program holds the data file locked
     errConstraint = -2147217873,       // a rule of the data file refused a change
     errOverflow = 6,                   // a number too large for its field or type
 };

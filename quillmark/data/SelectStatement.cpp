@@ -92,7 +92,8 @@ void SelectStatement::findClauses() {
             i = j + 1;
         } else if (m_tokens[j].isWord("DISTINCT")) {
             m_keyable = false;
-            break;
+            m_distinct = true;
+            i = j + 1;
         } else if (m_tokens[j].isWord("TOP")) {
             const size_t count = JetSql::nextSignificant(m_tokens, j + 1);
             if (count >= m_tokens.size() || m_tokens[count].kind != JetTokenKind::Number) {
@@ -139,7 +140,15 @@ void SelectStatement::findClauses() {
                 begin = by + 1;
             }
         }
-        const Range range{begin, clauseEnd(m)};
+        const bool compound = word == QLatin1String("UNION") || word == QLatin1String("EXCEPT") ||
+                              word == QLatin1String("INTERSECT");
+        const Range range{begin, compound ? m_tokens.size() : clauseEnd(m)};
+        m_clauses.push_back({word, range});
+        if (compound) {
+            // The rest is another SELECT, with clauses of its own.
+            m_keyable = false;
+            break;
+        }
         if (word == QLatin1String("FROM")) {
             m_from = range;
             readTables(range);
@@ -290,14 +299,6 @@ void SelectStatement::readOrder(Range range) {
         }
         m_order.push_back(term);
     }
-}
-
-QString SelectStatement::sqliteText() const {
-    QString sql = JetSql::translate(m_tokens);
-    if (!m_top.isEmpty()) {
-        sql += QStringLiteral(" LIMIT ") + m_top;
-    }
-    return sql;
 }
 
 } // namespace quillmark

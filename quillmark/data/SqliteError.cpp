@@ -32,6 +32,9 @@ long numberFor(int primary) {
     case SQLITE_TOOBIG:
     case SQLITE_RANGE:
         return errOverflow;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return errFileLocked;
     case SQLITE_ERROR:
         return errSyntax;
     default:
@@ -90,6 +93,10 @@ QString SqliteError::describe(sqlite3* db, int resultCode, bool deleting) {
             return QStringLiteral("The table or query '%1' does not exist in the data file.")
                 .arg(m.captured(1));
         }
+        if (message == QLatin1String("integer overflow")) {
+            return QStringLiteral("A sum or result of the statement is too large for a money "
+                                  "value.");
+        }
         if (const auto m = noColumn.match(message); m.hasMatch()) {
             return QStringLiteral("The statement names a field that does not exist: '%1'.")
                 .arg(m.captured(1));
@@ -101,8 +108,18 @@ QString SqliteError::describe(sqlite3* db, int resultCode, bool deleting) {
     }
 }
 
+QString SqliteError::lockedFile(const QString& path) {
+    return QStringLiteral("The data file '%1' is locked by another program. Close it there, or "
+                          "wait until that program has finished, and try again.")
+        .arg(path);
+}
+
 void SqliteError::raise(sqlite3* db, int resultCode, bool deleting) {
-    throw RuntimeError(numberFor(resultCode & 0xff), describe(db, resultCode, deleting));
+    // SQLite reports sums beyond 64 bits as a plain error.
+    const bool overflow = db && (resultCode & 0xff) == SQLITE_ERROR &&
+                          qstrcmp(sqlite3_errmsg(db), "integer overflow") == 0;
+    throw RuntimeError(overflow ? errOverflow : numberFor(resultCode & 0xff),
+                       describe(db, resultCode, deleting));
 }
 
 } // namespace quillmark

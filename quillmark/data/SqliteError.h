@@ -14,6 +14,8 @@ public:
     // other rows still depend on the deleted one).
     [[noreturn]] static void raise(sqlite3* db, int resultCode, bool deleting = false);
     static QString describe(sqlite3* db, int resultCode, bool deleting = false);
+    // The description of a data file another program holds locked.
+    static QString lockedFile(const QString& path);
 };
 
 } // namespace quillmark

@@ -4,6 +4,8 @@
 #include "BooksTestSupport.h"
 #include "quillmark/books/AmountText.h"
 #include "quillmark/data/Connection.h"
+#include "quillmark/data/Recordset.h"
+#include "quillmark/data/RuntimeError.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/Twips.h"
 #include "quillmark/shell/XPButtonSite.h"
@@ -166,6 +168,55 @@ TEST_F(TransactionScreenTest, SaveChecksTheEntryInOrderAndKeepsItsMode) {
         EXPECT_EQ(modeButtons(screen), kEditing) << c.amount;
     }
     EXPECT_TRUE(storedEntries().isEmpty());
+}
+
+TEST_F(TransactionScreenTest, LargeAmountsAreSavedShownAndSummedToTheTenThousandth) {
+    struct Case {
+        const char* typed;
+        const char* message;
+        const char* stored; // empty: nothing written
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"100000000000.0001", "Transaction saved successfully.", "100000000000.0001",
+         "$100,000,000,000.00"},
+        {"99,999,999,999,999.99", "Transaction saved successfully.", "99999999999999.9900",
+         "$99,999,999,999,999.99"},
+        {"922337203685477.5807", "Transaction saved successfully.", "922337203685477.5807",
+         "$922,337,203,685,477.58"},
+        {"922337203685477.5808", "Please enter a valid amount.", "", ""},
+        {"922337203685477.9999", "Please enter a valid amount.", "", ""},
+        {"1e15", "Please enter a valid amount.", "", ""},
+        {"-922337203685477.5808", "Please enter an amount greater than 0.", "", ""},
+    };
+    TransactionScreen* screen = openIncome();
+    ASSERT_NE(screen, nullptr);
+    QStringList stored;
+    for (const Case& c : cases) {
+        dialogs.clear();
+        fillNewEntry(screen, QString::fromLatin1(c.typed), QStringLiteral("large"));
+        clickButton(screen, "cmdSave");
+        EXPECT_EQ(messages(), lines({msgInfo(c.message)})) << c.typed;
+        if (*c.stored) {
+            stored << QString::fromLatin1(c.stored);
+            EXPECT_TRUE(currentRowShown(grid(screen)).endsWith(QString::fromLatin1(c.shown)))
+                << c.typed << ": " << currentRowShown(grid(screen)).toStdString();
+        } else {
+            clickButton(screen, "cmdCancel");
+        }
+    }
+    QStringList credits;
+    auto rs =
+        connSys().Execute(QStringLiteral("SELECT Credit FROM Transactions ORDER BY TransactionID"));
+    for (; !rs->EOF(); rs->MoveNext()) {
+        credits << rs->Fields(0).Value().value<Currency>().toString(4);
+    }
+    EXPECT_EQ(credits, stored);
+    auto sum = connSys().Execute(QStringLiteral(
+        "SELECT SUM(Credit) AS Total FROM Transactions WHERE Credit < 900000000000000"));
+    EXPECT_EQ(sum->Fields(0).Value().value<Currency>().toString(4), "100099999999999.9901");
+    EXPECT_THROW(connSys().Execute(QStringLiteral("SELECT SUM(Credit) FROM Transactions")),
+                 RuntimeError);
 }
 
 TEST_F(TransactionScreenTest, EditLoadsTheRowAndSaveReturnsToItCancelWritesNothing) {

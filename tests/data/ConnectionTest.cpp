@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSignalSpy>
 
+#include <sqlite3.h>
+
 namespace quillmark::testing {
 namespace {
 
@@ -111,6 +113,21 @@ TEST_F(Connections, RefusesFilesThatAreNotOurDataFiles) {
     // A missing file is never created by trying to open it.
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing.dat"))));
     connection.Open(DataFile::connectionStringFor(copied));
+    EXPECT_EQ(connection.State(), adStateOpen);
+}
+
+TEST_F(Connections, AFileLockedByAnotherProgramIsReportedAsLocked) {
+    const QString path = companyFile(QStringLiteral("locked.dat"));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    EXPECT_RUNTIME_ERROR(connection.Open(DataFile::connectionStringFor(path)),
+                         "is locked by another program");
+    EXPECT_EQ(connection.State(), adStateClosed);
+    sqlite3_close(other);
+    connection.Open(DataFile::connectionStringFor(path));
     EXPECT_EQ(connection.State(), adStateOpen);
 }
 

@@ -172,7 +172,7 @@ TEST_F(DataGridTest, AMillionRowsAreListedWithoutReadingThemAll) {
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000) "
         "INSERT INTO Transactions (CategoryID, CatType, TDate, Description, Debit, Credit) "
         "SELECT ?1, 'INC', printf('2020-01-01 %02d:%02d:%02d', i / 3600 % 24, i / 60 % 60, "
-        "i % 60), 'Entry ' || i, 0, 1.5 FROM n";
+        "i % 60), 'Entry ' || i, 0, 15000 FROM n"; // 1.50 in the file's ten-thousandths
     sqlite3_stmt* statement = nullptr;
     ASSERT_EQ(sqlite3_prepare_v2(connSys().handle(), fill, -1, &statement, nullptr), SQLITE_OK);
     sqlite3_bind_int(statement, 1, fees);

@@ -27,6 +27,24 @@ constexpr int BusyTimeoutMs = 3000;
 // Room for the keys and index pages of a large company's lists (16 MB).
 constexpr const char* PageCachePragma = "PRAGMA cache_size = -16384";
 
+QString pragma(sqlite3* db, const char* text) {
+    SqliteStatement statement(db, QString::fromLatin1(text));
+    return statement.step() ? statement.value(0, FieldType::Text).toString() : QString();
+}
+
+// A save must survive a power cut once the user is told it is saved. In WAL
+// mode the commit point is the sync of the log, which synchronous=FULL does
+// on every commit; readers then never hold up a save. The last connection to
+// close checkpoints the log and removes it, so a closed company file is one
+// file again. Where WAL is not possible (a read-only file), the rollback
+// journal with synchronous=EXTRA also syncs the journal's deletion, its
+// commit point.
+void makeSavesDurable(sqlite3* db) {
+    const bool wal = pragma(db, "PRAGMA journal_mode = WAL")
+                         .compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+    pragma(db, wal ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = EXTRA");
+}
+
 } // namespace
 
 struct Connection::Private {
@@ -136,10 +154,9 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         Schema::verify(db, path);
         JetFunctions::registerAll(db);
         Schema::upgrade(db, path);
-        for (const char* pragma : {"PRAGMA foreign_keys = ON", PageCachePragma}) {
-            SqliteStatement statement(db, QString::fromLatin1(pragma));
-            statement.step();
-        }
+        makeSavesDurable(db);
+        pragma(db, "PRAGMA foreign_keys = ON");
+        pragma(db, PageCachePragma);
     } catch (const RuntimeError& error) {
         sqlite3_close_v2(db);
         if (error.number() == errFileLocked) {

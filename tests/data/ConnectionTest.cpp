@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillmark::testing {
 namespace {
@@ -129,6 +131,63 @@ TEST_F(Connections, AFileLockedByAnotherProgramIsReportedAsLocked) {
     sqlite3_close(other);
     connection.Open(DataFile::connectionStringFor(path));
     EXPECT_EQ(connection.State(), adStateOpen);
+}
+
+QString pragmaOf(Connection& connection, const char* pragma) {
+    auto rs = connection.Execute(QString::fromLatin1("SELECT * FROM pragma_%1").arg(pragma));
+    return rs->Fields(0).Value().toString();
+}
+
+long keptCategories(Connection& connection) {
+    return connection.Execute(QStringLiteral("SELECT * FROM Categories WHERE CatName = 'Kept'"))
+        ->RecordCount();
+}
+
+const QString AddKept = QStringLiteral(
+    "INSERT INTO Categories (CatCode, CatName, CatType) VALUES (901, 'Kept', 'INC')");
+
+TEST_F(Connections, SavesAreSyncedAndAClosedFileIsOneFile) {
+    const QString path = companyFile(QStringLiteral("books/durable.dat"));
+    Connection reports(QStringLiteral("connReports"));
+    connection.Open(DataFile::connectionStringFor(path));
+    reports.Open(DataFile::connectionStringFor(path));
+    for (Connection* c : {&connection, &reports}) {
+        // The log is synced at every commit (FULL is 2).
+        EXPECT_EQ(pragmaOf(*c, "journal_mode"), "wal");
+        EXPECT_EQ(pragmaOf(*c, "synchronous"), "2");
+    }
+    connection.Execute(AddKept);
+    EXPECT_EQ(keptCategories(reports), 1);
+    connection.Close();
+    reports.Close();
+    const QDir folder(QFileInfo(path).absolutePath());
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"durable.dat"});
+    // The file alone, copied elsewhere, holds every save.
+    const QString copy = dir.filePath(QStringLiteral("copy.dat"));
+    ASSERT_TRUE(QFile::copy(path, copy));
+    connection.Open(DataFile::connectionStringFor(copy));
+    EXPECT_EQ(keptCategories(connection), 1);
+}
+
+TEST_F(Connections, ASaveSurvivesTheProgramEndingAbruptly) {
+    const QString path = companyFile(QStringLiteral("abrupt.dat"));
+    const pid_t child = fork();
+    if (child == 0) {
+        // Save, then end without closing anything, as a killed program does.
+        try {
+            Connection saving;
+            saving.Open(DataFile::connectionStringFor(path));
+            saving.Execute(AddKept);
+        } catch (...) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    connection.Open(DataFile::connectionStringFor(path));
+    EXPECT_EQ(keptCategories(connection), 1);
 }
 
 TEST_F(Connections, OpenAndClosedRules) {

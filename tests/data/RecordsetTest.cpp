@@ -260,6 +260,34 @@ TEST_F(Keyset, UpdateOfAVanishedRowFailsAndSaysSo) {
     EXPECT_RUNTIME_ERROR(grid->Fields(QStringLiteral("Description")).Value(), "deleted");
 }
 
+TEST_F(Keyset, AChangeToTwoTablesIsWrittenWhollyOrNotAtAll) {
+    const QString joined = QStringLiteral(
+        "SELECT c.CatName, t.Description FROM Categories c, Transactions t WHERE c.CategoryID = "
+        "t.CategoryID ORDER BY t.TransactionID");
+    const QString category =
+        QStringLiteral("Select * from Categories Where CategoryID=") + QString::number(rent);
+    auto rs = open(joined);
+    rs->Fields(QStringLiteral("CatName")).setValue(QStringLiteral("Renamed"));
+    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("changed"));
+    // The entry goes before the change is written: the category keeps its name.
+    execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") +
+            QString::number(keys.first()));
+    EXPECT_RUNTIME_ERROR(rs->Update(), "no longer exists");
+    EXPECT_EQ(flatRows(*open(category), {"CatName"}), QStringList{"Shop rent"});
+
+    // Nothing of the failed change is left pending in the file: what follows
+    // is committed and seen by another connection.
+    auto next = open(joined);
+    next->Fields(QStringLiteral("CatName")).setValue(QStringLiteral("Renamed"));
+    next->Fields(QStringLiteral("Description")).setValue(QStringLiteral("changed"));
+    next->Update();
+    Connection other;
+    other.Open(DataFile::connectionStringFor(m_path));
+    Recordset seen;
+    seen.Open(joined, &other);
+    EXPECT_EQ(flatRows(seen, {"CatName", "Description"}).first(), "Renamed|changed");
+}
+
 TEST_F(Keyset, AssignmentsConvertByTheDeclaredTypeOrChangeNothing) {
     auto rs =
         open(QStringLiteral("Select * from Categories Where CategoryID=") + QString::number(rent));

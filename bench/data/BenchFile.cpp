@@ -100,7 +100,8 @@ bool fillCompanyFile(const QString& path, long rows) {
 }
 
 RawConnection::RawConnection(const QString& path, sqlite3* settingsFrom) {
-    sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                    nullptr);
     for (const char* pragma : {"PRAGMA cache_size", "PRAGMA synchronous", "PRAGMA mmap_size"}) {
         const QByteArray value = pragmaValue(settingsFrom, pragma);
         const QByteArray set = QByteArray(pragma) + " = " + value;

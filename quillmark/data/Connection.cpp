@@ -1,6 +1,7 @@
 #include "quillmark/data/Connection.h"
 
 #include "quillmark/data/Currency.h"
+#include "quillmark/data/JetDate.h"
 #include "quillmark/data/JetFunctions.h"
 #include "quillmark/data/JetSql.h"
 #include "quillmark/data/Recordset.h"
@@ -27,7 +28,7 @@ constexpr int BusyTimeoutMs = 3000;
 // Room for the keys and index pages of a large company's lists (16 MB).
 constexpr const char* PageCachePragma = "PRAGMA cache_size = -16384";
 
-QString pragma(sqlite3* db, const char* text) {
+QString run(sqlite3* db, const char* text) {
     SqliteStatement statement(db, QString::fromLatin1(text));
     return statement.step() ? statement.value(0, FieldType::Text).toString() : QString();
 }
@@ -40,9 +41,10 @@ QString pragma(sqlite3* db, const char* text) {
 // journal with synchronous=EXTRA also syncs the journal's deletion, its
 // commit point.
 void makeSavesDurable(sqlite3* db) {
-    const bool wal = pragma(db, "PRAGMA journal_mode = WAL")
-                         .compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    pragma(db, wal ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = EXTRA");
+    const bool wal =
+        run(db, "PRAGMA journal_mode = WAL").compare(QLatin1String("wal"), Qt::CaseInsensitive) ==
+        0;
+    run(db, wal ? "PRAGMA synchronous = FULL" : "PRAGMA synchronous = EXTRA");
 }
 
 } // namespace
@@ -52,12 +54,15 @@ struct Connection::Private {
     QString connectionString;
     sqlite3* db = nullptr;
     QList<Recordset*> recordsets;
+    bool readHeld = false;
+    bool releaseQueued = false;
 };
 
 Connection::Connection(QString name, QObject* parent) : QObject(parent), d(new Private) {
     d->name = std::move(name);
     setObjectName(d->name);
     Currency::registerMetaType();
+    useStableLocalTimeZone();
 }
 
 Connection::~Connection() {
@@ -139,8 +144,10 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     }
 
     sqlite3* db = nullptr;
-    // Never create a missing file: READWRITE without CREATE.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Never create a missing file: READWRITE without CREATE. A connection is
+    // used by one thread only, so SQLite need not lock it on every call.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString reason = SqliteError::describe(db, rc);
         sqlite3_close_v2(db);
@@ -155,8 +162,8 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         JetFunctions::registerAll(db);
         Schema::upgrade(db, path);
         makeSavesDurable(db);
-        pragma(db, "PRAGMA foreign_keys = ON");
-        pragma(db, PageCachePragma);
+        run(db, "PRAGMA foreign_keys = ON");
+        run(db, PageCachePragma);
     } catch (const RuntimeError& error) {
         sqlite3_close_v2(db);
         if (error.number() == errFileLocked) {
@@ -177,6 +184,7 @@ void Connection::Close() {
     for (Recordset* recordset : QList<Recordset*>(d->recordsets)) {
         recordset->connectionClosing();
     }
+    releaseReadTransaction();
     sqlite3_close_v2(d->db);
     d->db = nullptr;
     emit stateChanged(adStateClosed);
@@ -198,6 +206,7 @@ std::unique_ptr<Recordset> Connection::Execute(const QString& statement, long* r
         recordset->Open(statement, this, adOpenKeyset, adLockReadOnly);
         return recordset;
     }
+    releaseReadTransaction();
     SqliteStatement prepared(d->db, WriteSql::translate(d->db, parsed));
     prepared.bindParameters({});
     while (prepared.step()) {
@@ -221,6 +230,35 @@ void Connection::registerRecordset(Recordset* recordset) {
 
 void Connection::unregisterRecordset(Recordset* recordset) {
     d->recordsets.removeAll(recordset);
+}
+
+void Connection::holdReadTransaction() {
+    if (!d->db || d->readHeld || !sqlite3_get_autocommit(d->db)) {
+        return;
+    }
+    run(d->db, "BEGIN");
+    d->readHeld = true;
+    if (!d->releaseQueued) {
+        d->releaseQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                d->releaseQueued = false;
+                releaseReadTransaction();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void Connection::releaseReadTransaction() {
+    if (!d->readHeld) {
+        return;
+    }
+    d->readHeld = false;
+    // Only reads ran in it: ending it cannot lose anything.
+    if (sqlite3_exec(d->db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(d->db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
 }
 
 void Connection::notifyDataChanged() {

@@ -54,6 +54,14 @@ public:
     void unregisterRecordset(Recordset* recordset);
     // Record sets drop their cached row values after a write on this connection.
     void notifyDataChanged();
+    // Reads share one read transaction until the program next waits for the
+    // user (the event loop runs), a write on this connection, or Close: a walk
+    // over many rows locks the file once and sees one state of it. In WAL
+    // mode a reader never holds up a save on any connection.
+    void holdReadTransaction();
+    // Ends a held read transaction; called before every write, so that the
+    // write commits at once, and when a record set runs its statement again.
+    void releaseReadTransaction();
 
 signals:
     void stateChanged(long state);

@@ -23,4 +23,13 @@ std::optional<QDateTime> parseJetDateTime(const QString& text);
 QString storedDateTimeText(const QDateTime& value);
 std::optional<QDateTime> parseStoredDateTime(const QString& text);
 
+// While TZ is unset, the C library looks at the time zone file again (a stat
+// of /etc/localtime) on every conversion of a local date and time, and Qt
+// converts every date it makes that way: about 6 us for each date read from
+// a file. Naming that same file in TZ, when TZ is unset, has it read once.
+// The zone stays the same; a change of the system's zone while the program
+// runs is then seen at its next start. Called when the first connection is
+// made, before dates are read.
+void useStableLocalTimeZone();
+
 } // namespace quillmark

@@ -53,6 +53,7 @@ std::shared_ptr<const QueryPlan> QueryPlan::build(sqlite3* db, const QString& so
                                           "or a table name."));
     }
     std::shared_ptr<QueryPlan> plan(new QueryPlan);
+    plan->m_wholeTable = tableName;
     plan->m_parameterCount = statement.parameterCount;
     const SelectSql select(db, std::move(statement.tokens));
     plan->m_statementSql = select.text();
@@ -72,20 +73,17 @@ void QueryPlan::buildKeyset(const SelectSql& select) {
     m_tables = select.tables();
     m_fromSql = select.fromSql();
     m_whereSql = select.whereSql();
-    QStringList order;
     for (const SelectSql::OrderTerm& term : select.orderTerms()) {
-        order << u'(' + term.sql +
-                     (term.descending ? QStringLiteral(") DESC") : QStringLiteral(")"));
+        m_order.push_back({u'(' + term.sql + u')', term.descending});
     }
     // Without an order of its own the statement lists rows by key, so that
     // the order stays the same from one run to the next. Ties of an explicit
     // order keep the index order; adding the keys there would cost a sort.
-    if (order.isEmpty()) {
+    if (m_order.empty()) {
         for (const Table& table : m_tables) {
-            order << table.keySql;
+            m_order.push_back({table.keySql, false});
         }
     }
-    m_orderSql = order.join(QStringLiteral(", "));
     m_keyset = true;
 }
 
@@ -121,7 +119,28 @@ int QueryPlan::columnIndex(const QString& name) const {
     return -1;
 }
 
-QString QueryPlan::keysetSql(const QString& filter, const QString& sort) const {
+namespace {
+
+QString orderBy(const QueryPlan::Order& order) {
+    QStringList terms;
+    for (const SelectSql::OrderTerm& term : order) {
+        terms << term.sql + (term.descending ? QStringLiteral(" DESC") : QString());
+    }
+    return terms.join(QStringLiteral(", "));
+}
+
+// What a term orders by, whatever its brackets and collation.
+QString orderedValue(const SelectSql::OrderTerm& term) {
+    QString value = term.sql;
+    value.remove(QStringLiteral(" COLLATE NOCASE"));
+    value.remove(u'(');
+    value.remove(u')');
+    return value;
+}
+
+} // namespace
+
+QString QueryPlan::keysetSql(const QString& filter, const Order& sort) const {
     QStringList keys;
     for (const Table& table : m_tables) {
         keys << table.keySql;
@@ -135,30 +154,53 @@ QString QueryPlan::keysetSql(const QString& filter, const QString& sort) const {
     } else if (!filter.isEmpty()) {
         sql += QStringLiteral(" WHERE ") + filter;
     }
-    sql += QStringLiteral(" ORDER BY ");
-    if (!sort.isEmpty()) {
-        sql += sort + QStringLiteral(", ");
+    Order order = sort;
+    for (SelectSql::OrderTerm tiebreak : m_order) {
+        const bool repeated = std::any_of(sort.begin(), sort.end(), [&](const auto& term) {
+            return orderedValue(term) == orderedValue(tiebreak);
+        });
+        if (!repeated) {
+            if (!sort.empty()) {
+                tiebreak.descending = sort.back().descending;
+            }
+            order.push_back(tiebreak);
+        }
     }
-    return sql + m_orderSql;
+    return sql + QStringLiteral(" ORDER BY ") + orderBy(order);
 }
 
-QString QueryPlan::fetchSql(quint32 nullKeys) const {
-    QStringList values;
+QString QueryPlan::fetchSql(quint32 nullKeys, int rows) const {
+    QStringList keyNames{QStringLiteral("i")};
+    QStringList conditions;
+    for (size_t t = 0; t < m_tables.size(); ++t) {
+        const QString key = QStringLiteral("qm_keys.k") + QString::number(t);
+        keyNames << QStringLiteral("k") + QString::number(t);
+        conditions << m_tables[t].keySql +
+                          ((nullKeys >> t) & 1u ? QStringLiteral(" IS ") : QStringLiteral(" = ")) +
+                          key;
+    }
+    QStringList keyRows;
+    int parameter = m_parameterCount;
+    for (int row = 0; row < rows; ++row) {
+        QString keys = QString::number(row);
+        for (size_t t = 0; t < m_tables.size(); ++t) {
+            keys += QStringLiteral(", ?") + QString::number(++parameter);
+        }
+        keyRows << u'(' + keys + u')';
+    }
+    QStringList values{QStringLiteral("qm_keys.i")};
     for (const Column& column : m_columns) {
         values << column.sql;
     }
-    QStringList conditions;
-    for (size_t t = 0; t < m_tables.size(); ++t) {
-        conditions << ((nullKeys >> t) & 1u
-                           ? m_tables[t].keySql + QStringLiteral(" IS NULL")
-                           : m_tables[t].keySql + QStringLiteral(" = :k") + QString::number(t));
-    }
-    return QStringLiteral("SELECT ") + values.join(QStringLiteral(", ")) +
-           QStringLiteral(" FROM ") + m_fromSql + QStringLiteral(" WHERE ") +
+    // The keys drive the lookup: each row is found by its keys, in any order.
+    return QStringLiteral("WITH qm_keys(") + keyNames.join(QStringLiteral(", ")) +
+           QStringLiteral(") AS (VALUES ") + keyRows.join(QStringLiteral(", ")) +
+           QStringLiteral(") SELECT ") + values.join(QStringLiteral(", ")) +
+           QStringLiteral(" FROM qm_keys CROSS JOIN ") + m_fromSql + QStringLiteral(" WHERE ") +
            conditions.join(QStringLiteral(" AND "));
 }
 
-QString QueryPlan::staticSql(const QString& filter, const QString& sort) const {
+QString QueryPlan::staticSql(const QString& filter, const Order& sort) const {
     QString sql = QStringLiteral("SELECT * FROM (SELECT row_number() OVER () AS ") +
                   BookmarkColumn + QStringLiteral(", * FROM (") + m_statementSql +
                   QStringLiteral("))");
@@ -166,8 +208,8 @@ QString QueryPlan::staticSql(const QString& filter, const QString& sort) const {
         sql += QStringLiteral(" WHERE ") + filter;
     }
     sql += QStringLiteral(" ORDER BY ");
-    if (!sort.isEmpty()) {
-        sql += sort + QStringLiteral(", ");
+    if (!sort.empty()) {
+        sql += orderBy(sort) + QStringLiteral(", ");
     }
     return sql + BookmarkColumn;
 }
@@ -229,9 +271,9 @@ QString QueryPlan::filterSql(const QString& criteria) const {
     return translator.translate(0, tokens.size()).sql;
 }
 
-QString QueryPlan::sortSql(const QString& sort) const {
+QueryPlan::Order QueryPlan::sortOrder(const QString& sort) const {
     const std::vector<JetToken> tokens = JetLexer::tokenize(sort);
-    QStringList terms;
+    Order terms;
     std::vector<size_t> current;
     auto refuse = [&](const QString& why) {
         throw RuntimeError(errInvalidArgument,
@@ -266,7 +308,7 @@ QString QueryPlan::sortSql(const QString& sort) const {
         if (column.type == FieldType::Text) {
             term += QStringLiteral(" COLLATE NOCASE");
         }
-        terms << term + (descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC"));
+        terms.push_back({term, descending});
         current.clear();
     };
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -279,10 +321,10 @@ QString QueryPlan::sortSql(const QString& sort) const {
             current.push_back(i);
         }
     }
-    if (!current.empty() || !terms.isEmpty()) {
+    if (!current.empty() || !terms.empty()) {
         finishTerm();
     }
-    return terms.join(QStringLiteral(", "));
+    return terms;
 }
 
 } // namespace quillmark

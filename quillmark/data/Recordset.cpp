@@ -6,15 +6,15 @@
 #include "quillmark/data/JetDate.h"
 #include "quillmark/data/JetSql.h"
 #include "quillmark/data/QueryPlan.h"
+#include "quillmark/data/RowBlocks.h"
 #include "quillmark/data/RuntimeError.h"
 #include "quillmark/data/SqliteStatement.h"
 
 #include <QPointer>
 
-#include <deque>
 #include <limits>
 #include <map>
-#include <unordered_map>
+#include <unordered_set>
 
 #include <sqlite3.h>
 
@@ -22,40 +22,7 @@ namespace quillmark {
 
 namespace {
 
-// Marks a table of a join that has no row in this result row (outer joins).
-constexpr qint64 NullKey = std::numeric_limits<qint64>::min();
-// Rows whose values stay in memory; the grid reads a screenful at a time.
-constexpr size_t CachedRows = 256;
-
-struct Row {
-    std::vector<QVariant> values;
-    bool deleted = false;
-};
-
-// The most recently read rows, by row number.
-class RowCache {
-public:
-    const Row* find(long row) const {
-        const auto it = m_rows.find(row);
-        return it == m_rows.end() ? nullptr : &it->second;
-    }
-    const Row& insert(long row, Row values) {
-        if (m_rows.size() >= CachedRows) {
-            m_rows.erase(m_order.front());
-            m_order.pop_front();
-        }
-        m_order.push_back(row);
-        return m_rows.insert_or_assign(row, std::move(values)).first->second;
-    }
-    void clear() {
-        m_rows.clear();
-        m_order.clear();
-    }
-
-private:
-    std::unordered_map<long, Row> m_rows;
-    std::deque<long> m_order;
-};
+constexpr qint64 NullKey = RowBlocks::NullKey;
 
 [[noreturn]] void noCurrentRecord() {
     throw RuntimeError(errNoCurrentRecord,
@@ -105,7 +72,7 @@ struct Recordset::Private {
     QString filter;
     QString sort;
     QString filterSql;
-    QString sortSql;
+    QueryPlan::Order sortOrder;
 
     size_t stride = 1;
     std::vector<qint64> keys;
@@ -117,21 +84,69 @@ struct Recordset::Private {
     // Field index -> (value to store, value the field reads back).
     std::map<int, std::pair<QVariant, QVariant>> pending;
 
-    std::unordered_map<quint32, std::unique_ptr<SqliteStatement>> fetchStatements;
-    RowCache cache;
+    RowBlocks cache;
     std::vector<std::unique_ptr<Field>> fields;
 
-    long count() const {
+    // A record set over a whole table reads its keys only when something asks
+    // for its rows: opened to add a row, it reads none. Until then `keys`
+    // holds only the rows it added, and addedRow is the one it stands on.
+    bool keysLoaded = true;
+    long addedRow = -1;
+
+    long count() {
         if (!plan) {
             return 0;
         }
-        return plan->isKeyset() ? static_cast<long>(keys.size() / stride)
-                                : static_cast<long>(staticRows.size());
+        if (!plan->isKeyset()) {
+            return static_cast<long>(staticRows.size());
+        }
+        loadKeysOnUse();
+        return static_cast<long>(keys.size() / stride);
     }
-    bool hasCurrentRow() const { return open && current >= 0 && current < count(); }
+    bool standsOnUnlistedRow() const { return !keysLoaded && addedRow >= 0; }
+    bool hasCurrentRow() {
+        const long rows = count(); // first: reading the keys places the current row
+        return open && current >= 0 && current < rows;
+    }
     sqlite3* db() const { return connection ? connection->handle() : nullptr; }
     qint64 key(long row, size_t table) const {
         return keys[static_cast<size_t>(row) * stride + table];
+    }
+
+    void loadKeys() {
+        // A fresh look at the file, shared by the rows read next.
+        connection->releaseReadTransaction();
+        connection->holdReadTransaction();
+        SqliteStatement statement(db(), plan->keysetSql(filterSql, sortOrder));
+        statement.bindParameters(parameters);
+        std::vector<qint64> loaded;
+        const int tables = static_cast<int>(stride);
+        while (statement.step()) {
+            for (int t = 0; t < tables; ++t) {
+                loaded.push_back(statement.isNull(t) ? NullKey : statement.int64(t));
+            }
+        }
+        loaded.shrink_to_fit();
+        keys.swap(loaded);
+        keysLoaded = true;
+        addedRow = -1;
+    }
+
+    void loadKeysOnUse() {
+        if (keysLoaded) {
+            return;
+        }
+        // Rows added before stay at the end, as on a record set whose keys
+        // were read at once.
+        const std::vector<qint64> added = std::move(keys);
+        const long standingOn = addedRow;
+        loadKeys();
+        const std::unordered_set<qint64> addedKeys(added.begin(), added.end());
+        std::erase_if(keys, [&](qint64 key) { return addedKeys.count(key) > 0; });
+        keys.insert(keys.end(), added.begin(), added.end());
+        if (standingOn >= 0) {
+            current = static_cast<long>((keys.size() - added.size()) / stride) + standingOn;
+        }
     }
 };
 
@@ -179,11 +194,15 @@ void Recordset::OpenWithParameters(const QString& source, Connection* activeConn
     d->filter.clear();
     d->sort.clear();
     d->filterSql.clear();
-    d->sortSql.clear();
-    d->fetchStatements.clear();
-    d->cache.clear();
+    d->sortOrder.clear();
+    d->cache.reset();
+    d->keys.clear();
+    d->keysLoaded = false;
+    d->addedRow = -1;
     try {
-        loadRows();
+        if (!(d->plan->isKeyset() && d->plan->isWholeTable())) {
+            loadRows();
+        }
     } catch (...) {
         d->plan.reset();
         d->connection = nullptr;
@@ -205,19 +224,9 @@ void Recordset::OpenWithParameters(const QString& source, Connection* activeConn
 void Recordset::loadRows() {
     sqlite3* db = d->db();
     if (d->plan->isKeyset()) {
-        SqliteStatement statement(db, d->plan->keysetSql(d->filterSql, d->sortSql));
-        statement.bindParameters(d->parameters);
-        std::vector<qint64> keys;
-        const int tables = static_cast<int>(d->stride);
-        while (statement.step()) {
-            for (int t = 0; t < tables; ++t) {
-                keys.push_back(statement.isNull(t) ? NullKey : statement.int64(t));
-            }
-        }
-        keys.shrink_to_fit();
-        d->keys.swap(keys);
+        d->loadKeys();
     } else {
-        SqliteStatement statement(db, d->plan->staticSql(d->filterSql, d->sortSql));
+        SqliteStatement statement(db, d->plan->staticSql(d->filterSql, d->sortOrder));
         statement.bindParameters(d->parameters);
         std::vector<std::vector<QVariant>> rows;
         std::vector<qint32> bookmarks;
@@ -251,8 +260,7 @@ void Recordset::closeRows() {
     d->keys = {};
     d->staticRows = {};
     d->staticBookmarks = {};
-    d->fetchStatements.clear();
-    d->cache.clear();
+    d->cache.reset();
     d->fields.clear();
     d->plan.reset();
     d->current = 0;
@@ -376,6 +384,9 @@ void Recordset::setAbsolutePosition(long position) {
 
 qint32 Recordset::Bookmark() const {
     requireOpen();
+    if (d->standsOnUnlistedRow()) {
+        return static_cast<qint32>(d->key(d->addedRow, 0));
+    }
     if (!d->hasCurrentRow()) {
         noCurrentRecord();
     }
@@ -498,59 +509,30 @@ bool Recordset::fieldUpdatable(int index) const {
     return column.table >= 0 && !column.autoKey;
 }
 
-const std::vector<QVariant>* Recordset::rowValues(long row) const {
+const QVariant* Recordset::rowValues(long row) const {
     if (!d->plan->isKeyset()) {
-        return &d->staticRows[static_cast<size_t>(row)];
+        return d->staticRows[static_cast<size_t>(row)].data();
     }
-    if (const Row* cached = d->cache.find(row)) {
-        return cached->deleted ? nullptr : &cached->values;
+    std::optional<RowBlocks::Row> values = d->cache.find(row);
+    if (!values) {
+        d->connection->holdReadTransaction();
+        RowBlocks::Source source;
+        source.db = d->db();
+        source.plan = d->plan.get();
+        source.parameters = &d->parameters;
+        source.rowCount = d->count();
+        source.key = [this](long r, size_t table) { return d->key(r, table); };
+        values = d->cache.read(row, source);
     }
-    quint32 nullKeys = 0;
-    for (size_t t = 0; t < d->stride; ++t) {
-        if (d->key(row, t) == NullKey) {
-            nullKeys |= 1u << t;
-        }
-    }
-    auto& statement = d->fetchStatements[nullKeys];
-    if (!statement) {
-        statement = std::make_unique<SqliteStatement>(d->db(), d->plan->fetchSql(nullKeys));
-    }
-    statement->reset();
-    statement->bindParameters(d->parameters);
-    for (size_t t = 0; t < d->stride; ++t) {
-        if (!((nullKeys >> t) & 1u)) {
-            statement->bindKey(
-                QByteArray(":k" + QByteArray::number(static_cast<int>(t))).constData(),
-                d->key(row, t));
-        }
-    }
-    Row values;
-    try {
-        if (statement->step()) {
-            const auto& columns = d->plan->columns();
-            values.values.reserve(columns.size());
-            for (size_t c = 0; c < columns.size(); ++c) {
-                values.values.push_back(statement->value(static_cast<int>(c), columns[c].type));
-            }
-        } else {
-            // Deleted since the keys were read: the row stays, without values.
-            values.deleted = true;
-        }
-    } catch (...) {
-        statement->reset();
-        throw;
-    }
-    statement->reset();
-    const Row& stored = d->cache.insert(row, std::move(values));
-    return stored.deleted ? nullptr : &stored.values;
+    return values->values;
 }
 
 QVariant Recordset::value(long row, int column) const {
     if (!d->open || row < 0 || row >= d->count() || column < 0 || column >= fieldCount()) {
         return {};
     }
-    const std::vector<QVariant>* values = rowValues(row);
-    return values ? values->at(static_cast<size_t>(column)) : QVariant();
+    const QVariant* values = rowValues(row);
+    return values ? values[column] : QVariant();
 }
 
 QVariant Recordset::fieldValue(int index) const {
@@ -565,11 +547,11 @@ QVariant Recordset::fieldValue(int index) const {
     if (!d->hasCurrentRow()) {
         noCurrentRecord();
     }
-    const std::vector<QVariant>* values = rowValues(d->current);
+    const QVariant* values = rowValues(d->current);
     if (!values) {
         noCurrentRecord();
     }
-    return values->at(static_cast<size_t>(index));
+    return values[index];
 }
 
 void Recordset::setFieldValue(int index, const QVariant& value) {
@@ -628,6 +610,8 @@ void Recordset::Update() {
 }
 
 void Recordset::insertRow() {
+    // Committed at once, never inside a read transaction.
+    d->connection->releaseReadTransaction();
     const QueryPlan::Table& table = d->plan->tables().front();
     QStringList names;
     QStringList markers;
@@ -650,8 +634,15 @@ void Recordset::insertRow() {
     d->keys.push_back(sqlite3_last_insert_rowid(d->db()));
     d->editMode = adEditNone;
     d->pending.clear();
-    d->current = d->count() - 1;
     d->connection->notifyDataChanged();
+    if (!d->keysLoaded) {
+        // Nobody lists these rows yet; where the new row stands is known
+        // once they are read.
+        d->addedRow = static_cast<long>(d->keys.size()) - 1;
+        emit currentChanged();
+        return;
+    }
+    d->current = d->count() - 1;
     emit rowsInserted(d->current, d->current);
     emit currentChanged();
 }
@@ -666,6 +657,7 @@ void Recordset::updateRow() {
         byTable[d->plan->columns()[static_cast<size_t>(index)].table].push_back(index);
     }
     sqlite3* db = d->db();
+    d->connection->releaseReadTransaction();
     const bool several = byTable.size() > 1;
     auto run = [db](const char* sql) {
         SqliteStatement statement(db, QString::fromLatin1(sql));
@@ -763,14 +755,13 @@ void Recordset::setSort(const QString& sort) {
     requireOpen();
     requireNoPendingEdit();
     const QString trimmed = sort.trimmed();
-    const QString sql = trimmed.isEmpty() ? QString() : d->plan->sortSql(trimmed);
+    QueryPlan::Order order = trimmed.isEmpty() ? QueryPlan::Order() : d->plan->sortOrder(trimmed);
     const qint32 keep = d->hasCurrentRow() ? bookmarkAt(d->current) : 0;
-    const QString previousSql = d->sortSql;
-    d->sortSql = sql;
+    std::swap(order, d->sortOrder);
     try {
         loadRows();
     } catch (...) {
-        d->sortSql = previousSql;
+        d->sortOrder = std::move(order);
         throw;
     }
     d->sort = trimmed;
@@ -804,8 +795,9 @@ std::unique_ptr<Recordset> Recordset::Clone() const {
     c.filter = d->filter;
     c.sort = d->sort;
     c.filterSql = d->filterSql;
-    c.sortSql = d->sortSql;
+    c.sortOrder = d->sortOrder;
     c.stride = d->stride;
+    d->loadKeysOnUse();
     c.keys = d->keys;
     c.staticRows = d->staticRows;
     c.staticBookmarks = d->staticBookmarks;

@@ -131,7 +131,8 @@ private:
     void loadRows();
     void closeRows();
     void moveTo(long row);
-    const std::vector<QVariant>* rowValues(long row) const;
+    // The row's values, one per field; nullptr for a deleted row.
+    const QVariant* rowValues(long row) const;
     void insertRow();
     void updateRow();
     void requireOpen() const;

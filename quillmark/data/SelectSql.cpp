@@ -142,13 +142,7 @@ void SelectSql::readItems(const std::vector<FieldType>& itemTypes) {
         const auto translated =
             expressions.translate(item.expression.begin, item.expression.end, context);
         const std::vector<size_t> sig = significantIn(tokens, item.expression);
-        const Column* origin = nullptr;
-        if (sig.size() == 1 && tokens[sig[0]].isName()) {
-            origin = column({}, tokens[sig[0]].name());
-        } else if (sig.size() == 3 && tokens[sig[0]].isName() && tokens[sig[1]].isSymbol(".") &&
-                   tokens[sig[2]].isName()) {
-            origin = column(tokens[sig[0]].name(), tokens[sig[2]].name());
-        }
+        const Column* origin = namedColumn(sig);
         Column result;
         if (origin && origin->type == translated.type) {
             result = *origin;
@@ -199,6 +193,18 @@ const SelectSql::Column* SelectSql::column(const QString& qualifier, const QStri
     return nullptr;
 }
 
+const SelectSql::Column* SelectSql::namedColumn(const std::vector<size_t>& sig) const {
+    const std::vector<JetToken>& tokens = m_select.tokens();
+    if (sig.size() == 1 && tokens[sig[0]].isName()) {
+        return column({}, tokens[sig[0]].name());
+    }
+    if (sig.size() == 3 && tokens[sig[0]].isName() && tokens[sig[1]].isSymbol(".") &&
+        tokens[sig[2]].isName()) {
+        return column(tokens[sig[0]].name(), tokens[sig[2]].name());
+    }
+    return nullptr;
+}
+
 QString SelectSql::fromSql() const {
     return plain(m_select.tokens(), m_select.from());
 }
@@ -220,8 +226,11 @@ std::vector<SelectSql::OrderTerm> SelectSql::orderTerms() const {
                 sql = u'(' + (*m_items)[static_cast<size_t>(position - 1)].sql + u')';
             }
         }
+        // A table column as the fields name it, so that a sort by that field
+        // is seen to repeat it.
+        const Column* named = namedColumn(sig);
         if (sql.isEmpty()) {
-            sql = expression(term.expression, true);
+            sql = named ? named->sql : expression(term.expression, true);
         }
         terms.push_back({sql, term.descending});
     }

@@ -66,6 +66,8 @@ private:
     void readTables();
     void readItems(const std::vector<FieldType>& itemTypes);
     const Column* column(const QString& qualifier, const QString& name) const;
+    // The table column an expression of just a (qualified) name reads.
+    const Column* namedColumn(const std::vector<size_t>& significant) const;
     std::optional<ExpressionTranslator::Name> resolve(const QString& qualifier, const QString& name,
                                                       bool aliases) const;
     ExpressionTranslator translator(bool replaceAliases) const;

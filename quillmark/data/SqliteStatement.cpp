@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace quillmark {
 
 SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql) : m_db(db) {
@@ -33,21 +35,16 @@ SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(m_statement);
 }
 
-void SqliteStatement::bindParameters(const QVariantList& values) {
-    const int count = sqlite3_bind_parameter_count(m_statement);
+void SqliteStatement::bindParameters(const QVariantList& values, int callerCount) {
+    const int all = sqlite3_bind_parameter_count(m_statement);
+    const int count = callerCount < 0 ? all : std::min(all, callerCount);
     for (int i = 1; i <= count; ++i) {
-        const char* name = sqlite3_bind_parameter_name(m_statement, i);
-        if (name && name[0] != '?') {
-            continue; // the data layer's own named parameters
-        }
-        if (name && i > values.size()) {
+        if (i > values.size()) {
             throw RuntimeError(errMissingParameter,
                                QStringLiteral("No value given for one or more required "
                                               "parameters."));
         }
-        if (i <= values.size()) {
-            FieldValue::bind(m_statement, i, values.at(i - 1));
-        }
+        FieldValue::bind(m_statement, i, values.at(i - 1));
     }
 }
 
@@ -55,10 +52,11 @@ void SqliteStatement::bind(int index, const QVariant& value) {
     FieldValue::bind(m_statement, index, value);
 }
 
-void SqliteStatement::bindKey(const char* name, qint64 key) {
-    const int index = sqlite3_bind_parameter_index(m_statement, name);
-    if (index > 0) {
-        sqlite3_bind_int64(m_statement, index, key);
+void SqliteStatement::bindKey(int index, std::optional<qint64> key) {
+    if (key) {
+        sqlite3_bind_int64(m_statement, index, *key);
+    } else {
+        sqlite3_bind_null(m_statement, index);
     }
 }
 

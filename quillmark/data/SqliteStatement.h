@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <optional>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -24,10 +26,12 @@ public:
 
     // Binds the statement's numbered parameters ?1..?n from values, in order.
     // Throws RuntimeError when the statement needs more values than given.
-    void bindParameters(const QVariantList& values);
+    // With count, only the first count parameters are the caller's; the data
+    // layer binds the others itself.
+    void bindParameters(const QVariantList& values, int count = -1);
     void bind(int index, const QVariant& value);
-    // Named parameter such as ":k0"; ignored when the statement has none.
-    void bindKey(const char* name, qint64 key);
+    // A row key, or null.
+    void bindKey(int index, std::optional<qint64> key);
 
     // True when a row is ready; false when done. Throws on failure.
     bool step();

@@ -2,7 +2,14 @@
 // and Sort, filters on clones, adding and updating rows, field conversions.
 #include "DataTestSupport.h"
 
+#include "quillmark/data/QueryPlan.h"
+
+#include <QCoreApplication>
 #include <QSignalSpy>
+
+#include <functional>
+
+#include <sqlite3.h>
 
 namespace quillmark::testing {
 namespace {
@@ -34,6 +41,22 @@ protected:
     }
 
     QStringList descriptions(Recordset& rs) { return flatRows(rs, {"Description"}); }
+
+    // The SQL statements the connection runs while `step` runs.
+    QStringList statementsDuring(const std::function<void()>& step) {
+        QStringList statements;
+        sqlite3_trace_v2(
+            conn().handle(), SQLITE_TRACE_STMT,
+            [](unsigned, void* list, void* statement, void*) {
+                static_cast<QStringList*>(list)->append(
+                    QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
+                return 0;
+            },
+            &statements);
+        step();
+        sqlite3_trace_v2(conn().handle(), 0, nullptr, nullptr);
+        return statements;
+    }
 
     int rent = 0;
     QList<int> keys;
@@ -204,6 +227,58 @@ TEST_F(Keyset, AddNewInsertsAndStandsOnTheNewRowWithItsKey) {
               QStringList{"INC|1|2026-04-01 18:30|  padded  |250.00|0.00"});
 }
 
+TEST_F(Keyset, AddNewOnAWholeTableReadsNoRowsUntilAskedFor) {
+    std::unique_ptr<Recordset> table;
+    const QStringList statements = statementsDuring([&] {
+        table = open(QStringLiteral("Transactions"));
+        table->AddNew();
+        table->Fields(QStringLiteral("CategoryID")).setValue(rent);
+        table->Fields(QStringLiteral("Description")).setValue(QStringLiteral("added"));
+        table->Update();
+        table->Bookmark();
+    });
+    // Only the insert touched the entries; no statement listed their keys.
+    EXPECT_TRUE(statements.filter(QStringLiteral(".rowid")).isEmpty())
+        << statements.join(u'\n').toStdString();
+    EXPECT_EQ(table->Bookmark(),
+              lastKey(QStringLiteral("Transactions"), QStringLiteral("TransactionID")));
+    // Asked for, the rows are there: the new one last and current.
+    EXPECT_EQ(table->RecordCount(), 6);
+    EXPECT_EQ(table->AbsolutePosition(), 6);
+    EXPECT_EQ(table->Fields(QStringLiteral("Description")).Value().toString(), "added");
+}
+
+TEST_F(Keyset, DescendingSortsUseTheListsIndexAndBreakTiesInTheirDirection) {
+    addEntry(rent, QStringLiteral("EXP"), QStringLiteral("2026-03-09 10:00:00"),
+             QStringLiteral("bravo"), QStringLiteral("1"));
+    auto rs = expenses();
+    rs->setSort(QStringLiteral("Description DESC"));
+    EXPECT_EQ(flatRows(*rs, {"Description", "TDate"}).filter(QStringLiteral("bravo")),
+              (QStringList{"bravo|2026-03-09 10:00", "bravo|2026-03-04 10:00"}));
+    rs->setSort(QStringLiteral("Description ASC"));
+    EXPECT_EQ(flatRows(*rs, {"Description", "TDate"}).filter(QStringLiteral("bravo")),
+              (QStringList{"bravo|2026-03-04 10:00", "bravo|2026-03-09 10:00"}));
+    // No sort of their own: the list's indexes give every order as it is.
+    const auto plan = QueryPlan::build(conn().handle(), EntriesOfType, -1);
+    for (const char* sort : {"Description DESC", "Description ASC", "TDate DESC", "TDate ASC"}) {
+        const QString sql = QStringLiteral("EXPLAIN QUERY PLAN ") +
+                            plan->keysetSql({}, plan->sortOrder(QString::fromLatin1(sort)));
+        sqlite3_stmt* explain = nullptr;
+        ASSERT_EQ(
+            sqlite3_prepare_v2(conn().handle(), sql.toUtf8().constData(), -1, &explain, nullptr),
+            SQLITE_OK);
+        sqlite3_bind_text(explain, 1, "EXP", -1, SQLITE_STATIC);
+        QStringList steps;
+        while (sqlite3_step(explain) == SQLITE_ROW) {
+            steps << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)));
+        }
+        sqlite3_finalize(explain);
+        EXPECT_TRUE(steps.filter(QStringLiteral("TEMP B-TREE")).isEmpty())
+            << sort << ": " << steps.join(QStringLiteral("; ")).toStdString();
+    }
+}
+
 TEST_F(Keyset, SavingAnEntryWithoutAValidCategoryFailsClearly) {
     struct Case {
         QVariant category;
@@ -369,6 +444,94 @@ TEST_F(Keyset, OpenRefusesMissingParametersAndOtherStatements) {
     EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("SELECT Nope FROM Transactions"), &conn()), "Nope");
     EXPECT_EQ(rs.State(), adStateClosed);
     EXPECT_EQ(open(QStringLiteral("Transactions"))->RecordCount(), 5);
+}
+
+// Walks over many rows: one read transaction and one statement per block of
+// rows, and saves from anywhere while a walk is going on.
+class Walks : public Keyset {
+protected:
+    void SetUp() override {
+        Keyset::SetUp();
+        execute(QStringLiteral(
+            "INSERT INTO Transactions (CategoryID, CatType, TDate, Description, Credit, Debit) "
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 595) SELECT "
+            "1, 'INC', '2026-02-01 00:00:00', 'walk ' || i, 1, 0 FROM n"));
+    }
+
+    long walk(Recordset& rs, const std::function<void(long row)>& atRow = {}) {
+        long rows = 0;
+        for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
+            for (int f = 0; f < rs.fieldCount(); ++f) {
+                rs.Fields(f).Value();
+            }
+            if (atRow) {
+                atRow(rows);
+            }
+            ++rows;
+        }
+        return rows;
+    }
+
+    long entriesSeenElsewhere() {
+        Connection third;
+        third.Open(DataFile::connectionStringFor(m_path));
+        return third.Execute(QStringLiteral("SELECT * FROM Transactions"))->RecordCount();
+    }
+};
+
+TEST_F(Walks, ReadRowsABlockAtATimeInOneReadTransaction) {
+    auto rs = open(QStringLiteral("SELECT * FROM Transactions t, Categories c WHERE t.CategoryID "
+                                  "= c.CategoryID ORDER BY t.TransactionID"));
+    long rows = 0;
+    const QStringList statements = statementsDuring([&] { rows = walk(*rs); });
+    EXPECT_EQ(rows, 600);
+    // 600 rows are three blocks, read in the transaction the list began.
+    EXPECT_EQ(statements.size(), 3) << statements.join(u'\n').toStdString();
+}
+
+TEST_F(Walks, SeeOneStateOfTheFileUntilTheProgramWaitsAgain) {
+    auto rs = open(QStringLiteral("Transactions"));
+    Connection other;
+    other.Open(DataFile::connectionStringFor(m_path));
+    QStringList last;
+    walk(*rs, [&](long row) {
+        if (row == 0) {
+            other.Execute(QStringLiteral("UPDATE Transactions SET Description = 'changed' WHERE "
+                                         "Description IN ('walk 594', 'walk 595')"));
+        }
+        if (row >= 598) {
+            last << rs->Fields(QStringLiteral("Description")).Value().toString();
+        }
+    });
+    EXPECT_EQ(last, (QStringList{"walk 594", "walk 595"}));
+    // Back in the event loop the transaction ends; a new list sees the change.
+    QCoreApplication::processEvents();
+    rs->Requery();
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "changed");
+}
+
+TEST_F(Walks, NeverHoldUpASaveOnTheSameOrAnotherConnection) {
+    auto rs = open(QStringLiteral("Transactions"));
+    Connection other;
+    other.Open(DataFile::connectionStringFor(m_path));
+    walk(*rs, [&](long row) {
+        if (row != 300) {
+            return;
+        }
+        // The twin screen on the same connection, and another connection.
+        for (Connection* c : {&conn(), &other}) {
+            Recordset table;
+            table.Open(QStringLiteral("Transactions"), c);
+            table.AddNew();
+            table.Fields(QStringLiteral("CategoryID")).setValue(1);
+            table.Fields(QStringLiteral("Credit")).setValue(QStringLiteral("12.50"));
+            table.Update();
+        }
+        // Both saves are in the file at once, not when the walk ends.
+        EXPECT_EQ(entriesSeenElsewhere(), 602);
+    });
+    EXPECT_EQ(entriesSeenElsewhere(), 602);
 }
 
 } // namespace

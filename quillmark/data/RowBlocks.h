@@ -1,0 +1,72 @@
+#pragma once
+
+// The values of a keyset record set's rows, read from the file a block of
+// rows at a time (one statement finds a whole block by its keys) and kept for
+// the few blocks read last: a walk over many rows runs one statement per
+// block, a grid one per screenful at most.
+#include <QVariant>
+#include <QVariantList>
+
+#include <deque>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+
+namespace quillmark {
+
+class QueryPlan;
+class SqliteStatement;
+
+class RowBlocks {
+public:
+    static constexpr long BlockRows = 256;
+    // Marks a table of a join that has no row in a result row (outer joins).
+    static constexpr qint64 NullKey = std::numeric_limits<qint64>::min();
+
+    // A row's values (one per field), or nothing for a row deleted since
+    // the keys were read.
+    struct Row {
+        const QVariant* values = nullptr;
+    };
+    // What reading a block needs from the record set.
+    struct Source {
+        sqlite3* db = nullptr;
+        const QueryPlan* plan = nullptr;
+        const QVariantList* parameters = nullptr;
+        long rowCount = 0;
+        std::function<qint64(long row, size_t table)> key;
+    };
+
+    RowBlocks();
+    ~RowBlocks();
+    RowBlocks(const RowBlocks&) = delete;
+    RowBlocks& operator=(const RowBlocks&) = delete;
+
+    // The row when its block is kept.
+    std::optional<Row> find(long row) const;
+    // Reads the block that holds the row; throws RuntimeError.
+    Row read(long row, const Source& source);
+    // Forgets the values (after a write); statements stay prepared.
+    void clear() { m_blocks.clear(); }
+    // Forgets values and statements (another statement or a closed file).
+    void reset();
+
+private:
+    struct Block {
+        long first = 0;
+        long rows = 0;
+        size_t fields = 0;
+        std::vector<QVariant> values; // rows x fields, in one piece
+        std::vector<bool> present;
+        Row row(long index) const;
+    };
+    std::deque<Block> m_blocks; // the most recently read last
+    std::unordered_map<quint32, std::unique_ptr<SqliteStatement>> m_statements;
+};
+
+} // namespace quillmark

@@ -27,6 +27,10 @@ const QLatin1String JetProvider("Provider=Microsoft.Jet.OLEDB.4.0");
 constexpr int BusyTimeoutMs = 3000;
 // Room for the keys and index pages of a large company's lists (16 MB).
 constexpr const char* PageCachePragma = "PRAGMA cache_size = -16384";
+// Reads map the file instead of copying its pages (up to 1 GB): a walk over a
+// large company's entries or a list sorted off its index then costs no system
+// call per page. Writes still go through the journal as before.
+constexpr const char* MemoryMapPragma = "PRAGMA mmap_size = 1073741824";
 
 QString run(sqlite3* db, const char* text) {
     SqliteStatement statement(db, QString::fromLatin1(text));
@@ -164,6 +168,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         makeSavesDurable(db);
         run(db, "PRAGMA foreign_keys = ON");
         run(db, PageCachePragma);
+        run(db, MemoryMapPragma);
     } catch (const RuntimeError& error) {
         sqlite3_close_v2(db);
         if (error.number() == errFileLocked) {

@@ -23,6 +23,11 @@ RowBlocks::Row RowBlocks::Block::row(long index) const {
 }
 
 std::optional<RowBlocks::Row> RowBlocks::find(long row) const {
+    // A walk or a grid page asks for the block read last, field after field.
+    if (!m_blocks.empty() && row >= m_blocks.back().first &&
+        row < m_blocks.back().first + m_blocks.back().rows) {
+        return m_blocks.back().row(row);
+    }
     for (auto block = m_blocks.rbegin(); block != m_blocks.rend(); ++block) {
         if (row >= block->first && row < block->first + block->rows) {
             return block->row(row);

@@ -182,7 +182,7 @@ QString QueryPlan::fetchSql(quint32 nullKeys, int rows) const {
     QStringList keyRows;
     int parameter = m_parameterCount;
     for (int row = 0; row < rows; ++row) {
-        QString keys = QString::number(row);
+        QString keys = u'?' + QString::number(++parameter);
         for (size_t t = 0; t < m_tables.size(); ++t) {
             keys += QStringLiteral(", ?") + QString::number(++parameter);
         }
@@ -192,7 +192,8 @@ QString QueryPlan::fetchSql(quint32 nullKeys, int rows) const {
     for (const Column& column : m_columns) {
         values << column.sql;
     }
-    // The keys drive the lookup: each row is found by its keys, in any order.
+    // The keys drive the lookup, in the order they are given: each row is
+    // found by its keys.
     return QStringLiteral("WITH qm_keys(") + keyNames.join(QStringLiteral(", ")) +
            QStringLiteral(") AS (VALUES ") + keyRows.join(QStringLiteral(", ")) +
            QStringLiteral(") SELECT ") + values.join(QStringLiteral(", ")) +

@@ -46,10 +46,10 @@ public:
     // left out.
     QString keysetSql(const QString& filter, const Order& sort) const;
     // Reads up to `rows` rows by their keys in one statement: after the
-    // statement's own parameters come, for each row, the key of each table
-    // (null for a row not to read). The first column of the result is the
-    // row's place among them. Bit t of nullKeys set means table t may have no
-    // row in some of them (outer joins).
+    // statement's own parameters come, for each row, a number and the key of
+    // each table (null for a row not to read). The first column of the result
+    // is that number. Bit t of nullKeys set means table t may have no row in
+    // some of them (outer joins).
     QString fetchSql(quint32 nullKeys, int rows) const;
     // Static plans: all rows, the first column being the row's ordinal.
     QString staticSql(const QString& filter, const Order& sort) const;

@@ -85,6 +85,10 @@ struct Recordset::Private {
     std::map<int, std::pair<QVariant, QVariant>> pending;
 
     RowBlocks cache;
+    // The current row's values as read last, while the cache holds them.
+    const QVariant* currentValues = nullptr;
+    long currentValuesRow = -1;
+    quint64 currentValuesGeneration = 0;
     std::vector<std::unique_ptr<Field>> fields;
 
     // A record set over a whole table reads its keys only when something asks
@@ -130,6 +134,7 @@ struct Recordset::Private {
         keys.swap(loaded);
         keysLoaded = true;
         addedRow = -1;
+        cache.clear();
     }
 
     void loadKeysOnUse() {
@@ -520,8 +525,9 @@ const QVariant* Recordset::rowValues(long row) const {
         source.db = d->db();
         source.plan = d->plan.get();
         source.parameters = &d->parameters;
-        source.rowCount = d->count();
-        source.key = [this](long r, size_t table) { return d->key(r, table); };
+        // The rows listed, or those added to a whole table nobody has listed yet.
+        source.rowCount = static_cast<long>(d->keys.size() / d->stride);
+        source.keys = d->keys.data();
         values = d->cache.read(row, source);
     }
     return values->values;
@@ -537,19 +543,35 @@ QVariant Recordset::value(long row, int column) const {
 
 QVariant Recordset::fieldValue(int index) const {
     requireOpen();
-    const auto pending = d->pending.find(index);
-    if (pending != d->pending.end()) {
-        return pending->second.second;
+    if (!d->pending.empty()) {
+        const auto pending = d->pending.find(index);
+        if (pending != d->pending.end()) {
+            return pending->second.second;
+        }
     }
     if (d->editMode == adEditAdd) {
         return {};
     }
-    if (!d->hasCurrentRow()) {
-        noCurrentRecord();
+    // A walk asks for the current row's fields one after another.
+    if (d->currentValues && d->currentValuesRow == d->current &&
+        d->currentValuesGeneration == d->cache.generation()) {
+        return d->currentValues[index];
     }
-    const QVariant* values = rowValues(d->current);
+    long row = d->addedRow;
+    if (!d->standsOnUnlistedRow()) {
+        if (!d->hasCurrentRow()) {
+            noCurrentRecord();
+        }
+        row = d->current;
+    }
+    const QVariant* values = rowValues(row);
     if (!values) {
         noCurrentRecord();
+    }
+    if (d->plan->isKeyset() && row == d->current) {
+        d->currentValues = values;
+        d->currentValuesRow = row;
+        d->currentValuesGeneration = d->cache.generation();
     }
     return values[index];
 }

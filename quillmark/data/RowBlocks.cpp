@@ -4,6 +4,7 @@
 #include "quillmark/data/SqliteStatement.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace quillmark {
 
@@ -11,6 +12,26 @@ namespace {
 
 // A screenful of a grid and a walk's current block, and room to go back.
 constexpr size_t KeptBlocks = 4;
+
+// Texts repeat down a column (a category's name on each of its entries):
+// such a text is made once and shared.
+struct RepeatedText {
+    QByteArray bytes;
+    QVariant value;
+
+    QVariant read(const SqliteStatement& statement, int column) {
+        const QByteArrayView text = statement.utf8(column);
+        if (text.isNull()) {
+            return {};
+        }
+        if (!value.isValid() || text != QByteArrayView(bytes)) {
+            bytes.resize(text.size());
+            std::copy(text.begin(), text.end(), bytes.begin());
+            value = statement.value(column, FieldType::Text);
+        }
+        return value;
+    }
+};
 
 } // namespace
 
@@ -37,7 +58,7 @@ std::optional<RowBlocks::Row> RowBlocks::find(long row) const {
 }
 
 void RowBlocks::reset() {
-    m_blocks.clear();
+    clear();
     m_statements.clear();
 }
 
@@ -47,12 +68,11 @@ RowBlocks::Row RowBlocks::read(long row, const Source& source) {
     const long count = std::min(BlockRows, source.rowCount - block.first);
     block.rows = count;
     const size_t tables = source.plan->tables().size();
+    const qint64* keys = source.keys + static_cast<size_t>(block.first) * tables;
     quint32 nullKeys = 0;
-    for (long r = block.first; r < block.first + count; ++r) {
-        for (size_t t = 0; t < tables; ++t) {
-            if (source.key(r, t) == NullKey) {
-                nullKeys |= 1u << t;
-            }
+    for (size_t k = 0; k < static_cast<size_t>(count) * tables; ++k) {
+        if (keys[k] == NullKey) {
+            nullKeys |= 1u << (k % tables);
         }
     }
     auto& statement = m_statements[nullKeys];
@@ -63,15 +83,34 @@ RowBlocks::Row RowBlocks::read(long row, const Source& source) {
     statement->reset();
     const int own = source.plan->parameterCount();
     statement->bindParameters(*source.parameters, own);
+    // Looked up in the order of their keys, last table first: rows of the
+    // same category follow one another, which SQLite then finds at once, and
+    // the entries are read in the order they lie in the file.
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        for (size_t t = tables; t-- > 0;) {
+            const qint64 ka = keys[static_cast<size_t>(a) * tables + t];
+            const qint64 kb = keys[static_cast<size_t>(b) * tables + t];
+            if (ka != kb) {
+                return ka < kb;
+            }
+        }
+        return false;
+    });
     int parameter = own;
-    for (long r = block.first; r < block.first + BlockRows; ++r) {
+    for (long place = 0; place < BlockRows; ++place) {
+        const bool used = place < count;
+        const int slot = used ? order[static_cast<size_t>(place)] : -1;
+        statement->bindKey(++parameter, slot);
         for (size_t t = 0; t < tables; ++t) {
-            const qint64 key = r < block.first + count ? source.key(r, t) : NullKey;
+            const qint64 key = used ? keys[static_cast<size_t>(slot) * tables + t] : NullKey;
             statement->bindKey(++parameter, key == NullKey ? std::nullopt : std::optional(key));
         }
     }
     // Rows the statement does not return were deleted since the keys were read.
     const auto& columns = source.plan->columns();
+    std::vector<RepeatedText> lastTexts(columns.size());
     block.fields = columns.size();
     block.values.resize(static_cast<size_t>(count) * block.fields);
     block.present.assign(static_cast<size_t>(count), false);
@@ -84,7 +123,10 @@ RowBlocks::Row RowBlocks::read(long row, const Source& source) {
             block.present[static_cast<size_t>(slot)] = true;
             QVariant* values = &block.values[static_cast<size_t>(slot) * block.fields];
             for (size_t c = 0; c < columns.size(); ++c) {
-                values[c] = statement->value(static_cast<int>(c) + 1, columns[c].type);
+                const int column = static_cast<int>(c) + 1;
+                values[c] = columns[c].type == FieldType::Text
+                                ? lastTexts[c].read(*statement, column)
+                                : statement->value(column, columns[c].type);
             }
         }
     } catch (...) {
@@ -94,6 +136,7 @@ RowBlocks::Row RowBlocks::read(long row, const Source& source) {
     statement->reset();
     if (m_blocks.size() >= KeptBlocks) {
         m_blocks.pop_front();
+        ++m_generation;
     }
     m_blocks.push_back(std::move(block));
     return m_blocks.back().row(row);

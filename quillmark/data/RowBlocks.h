@@ -8,7 +8,6 @@
 #include <QVariantList>
 
 #include <deque>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -39,7 +38,7 @@ public:
         const QueryPlan* plan = nullptr;
         const QVariantList* parameters = nullptr;
         long rowCount = 0;
-        std::function<qint64(long row, size_t table)> key;
+        const qint64* keys = nullptr; // row by row, one per table
     };
 
     RowBlocks();
@@ -52,7 +51,12 @@ public:
     // Reads the block that holds the row; throws RuntimeError.
     Row read(long row, const Source& source);
     // Forgets the values (after a write); statements stay prepared.
-    void clear() { m_blocks.clear(); }
+    void clear() {
+        m_blocks.clear();
+        ++m_generation;
+    }
+    // Changes whenever values read before may have moved or gone.
+    quint64 generation() const { return m_generation; }
     // Forgets values and statements (another statement or a closed file).
     void reset();
 
@@ -67,6 +71,7 @@ private:
     };
     std::deque<Block> m_blocks; // the most recently read last
     std::unordered_map<quint32, std::unique_ptr<SqliteStatement>> m_statements;
+    quint64 m_generation = 0;
 };
 
 } // namespace quillmark

@@ -97,6 +97,12 @@ QVariant SqliteStatement::value(int column, FieldType type) const {
     return FieldValue::read(m_statement, column, type);
 }
 
+QByteArrayView SqliteStatement::utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_statement, column))
+                : QByteArrayView();
+}
+
 qint64 SqliteStatement::int64(int column) const {
     return sqlite3_column_int64(m_statement, column);
 }

@@ -4,6 +4,7 @@
 // RuntimeErrors with a readable description.
 #include "quillmark/data/Field.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -41,6 +42,8 @@ public:
     QString columnName(int column) const;
     QString columnDeclaredType(int column) const;
     QVariant value(int column, FieldType type) const;
+    // A column's text as stored (UTF-8); null when the column is null.
+    QByteArrayView utf8(int column) const;
     qint64 int64(int column) const;
     bool isNull(int column) const;
     // Whether the statement only reads (a SELECT).

@@ -507,7 +507,9 @@ TEST_F(Walks, SeeOneStateOfTheFileUntilTheProgramWaitsAgain) {
     });
     EXPECT_EQ(last, (QStringList{"walk 594", "walk 595"}));
     // Back in the event loop the transaction ends; a new list sees the change.
+    EXPECT_EQ(sqlite3_get_autocommit(conn().handle()), 0);
     QCoreApplication::processEvents();
+    EXPECT_NE(sqlite3_get_autocommit(conn().handle()), 0);
     rs->Requery();
     rs->MoveLast();
     EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "changed");

@@ -1,17 +1,16 @@
 #pragma once
 
 // The values of a keyset record set's rows, read from the file a block of
-// rows at a time (one statement finds a whole block by its keys) and kept for
-// the few blocks read last: a walk over many rows runs one statement per
-// block, a grid one per screenful at most.
+// rows at a time (one prepared statement finds the rows by their keys, a
+// piece of the block each run) and kept for the few blocks read last.
 #include <QVariant>
 #include <QVariantList>
 
 #include <deque>
 #include <limits>
+#include <map>
 #include <memory>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -70,8 +69,10 @@ private:
         Row row(long index) const;
     };
     std::deque<Block> m_blocks; // the most recently read last
-    std::unordered_map<quint32, std::unique_ptr<SqliteStatement>> m_statements;
+    // By the tables that may lack a row, and the number of keys per run.
+    std::map<std::pair<quint32, long>, std::unique_ptr<SqliteStatement>> m_statements;
     quint64 m_generation = 0;
+    int m_blocksInARow = 0;
 };
 
 } // namespace quillmark

@@ -20,7 +20,14 @@ public:
     void showMessage(const QString& text, const QString& title) override {
         shown.append(title + QStringLiteral("|") + text);
     }
+    // Retry/Cancel boxes are recorded as "title|text?" and answered with
+    // retries Retry first, then Cancel.
+    bool askRetryCancel(const QString& text, const QString& title) override {
+        shown.append(title + QStringLiteral("|") + text + QStringLiteral("?"));
+        return retries-- > 0;
+    }
     QStringList shown;
+    int retries = 0;
 
 private:
     lumokit::LibraryMessages* m_previous;

@@ -2,6 +2,7 @@
 
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Rect.h"
 
 #include <cmath>
 
@@ -23,10 +24,18 @@ LONG blend(LONG n, LONG i, LONG diff, LONG end) {
         std::nearbyint(static_cast<double>(n - i) * diff / static_cast<double>(n) + end));
 }
 
-} // namespace
+void fillStripe(HDC hdc, const RECT& stripe, const RECT* clip, COLORREF color) {
+    RECT shown = stripe;
+    if (clip && !IntersectRect(&shown, &stripe, clip)) {
+        return;
+    }
+    const HBRUSH brush = CreateSolidBrush(color);
+    FillRect(hdc, &shown, brush);
+    DeleteObject(brush);
+}
 
-void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
-                      LONG direction) {
+void fillStripes(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
+                 LONG direction, const RECT* clip) {
     if (n < 0) {
         return; // no extent, no stripes (a negative step would run away)
     }
@@ -49,9 +58,7 @@ void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rec
         } else {
             rect.left = rect.right - step;
         }
-        const HBRUSH brush = CreateSolidBrush(RGB(current.red, current.green, current.blue));
-        FillRect(hdc, &rect, brush);
-        DeleteObject(brush);
+        fillStripe(hdc, rect, clip, RGB(current.red, current.green, current.blue));
         if (direction == kGradientVertical) {
             rect.bottom = rect.top;
         } else {
@@ -62,6 +69,18 @@ void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rec
                                  blend(n, i, diff.blue, end.blue)};
         }
     }
+}
+
+} // namespace
+
+void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
+                      LONG direction) {
+    fillStripes(hdc, fromColor, toColor, rect, n, direction, nullptr);
+}
+
+void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
+                      LONG direction, const RECT& clip) {
+    fillStripes(hdc, fromColor, toColor, rect, n, direction, &clip);
 }
 
 } // namespace lumokit

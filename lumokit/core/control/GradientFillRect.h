@@ -13,5 +13,9 @@ constexpr int kGradientHorizontal = 1;
 
 void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
                       LONG direction);
+// The same stripes, drawn only where they fall inside clip: a gradient whose
+// extent is larger than its rectangle keeps off its neighbours.
+void GradientFillRect(HDC hdc, OLE_COLOR fromColor, OLE_COLOR toColor, RECT& rect, LONG n,
+                      LONG direction, const RECT& clip);
 
 } // namespace lumokit

@@ -14,6 +14,11 @@ public:
                         QApplication::activeWindow());
         box.exec();
     }
+    bool askRetryCancel(const QString& text, const QString& title) override {
+        QMessageBox box(QMessageBox::Critical, title, text,
+                        QMessageBox::Retry | QMessageBox::Cancel, QApplication::activeWindow());
+        return box.exec() == QMessageBox::Retry;
+    }
 };
 
 LibraryMessages*& installed() {

@@ -12,6 +12,12 @@ public:
     virtual ~LibraryMessages() = default;
 
     virtual void showMessage(const QString& text, const QString& title) = 0;
+    // A critical box with Retry and Cancel; true for Retry. A service that
+    // offers only OK boxes shows the text and answers Cancel.
+    virtual bool askRetryCancel(const QString& text, const QString& title) {
+        showMessage(text, title);
+        return false;
+    }
 
     // The service in use on this thread (a QMessageBox one by default).
     static LibraryMessages& current();

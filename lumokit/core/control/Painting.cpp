@@ -24,6 +24,11 @@ void fillGradient(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LO
     GradientFillRect(hdc, fromColor, toColor, area, extent, direction);
 }
 
+void fillGradientInside(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LONG extent) {
+    const RECT clip = area;
+    GradientFillRect(hdc, fromColor, toColor, area, extent, kGradientVertical, clip);
+}
+
 void drawIcon(HDC hdc, const Picture& icon, POINT at, int width, int height, IconState state,
               OLE_COLOR silhouetteColor) {
     switch (state) {

@@ -20,6 +20,8 @@ void frameSolid(HDC hdc, const RECT& area, OLE_COLOR color);
 // GradientFillRect over the area, which the caller keeps unchanged.
 void fillGradient(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LONG extent,
                   LONG direction = kGradientVertical);
+// The same, vertical, with no stripe falling outside the area.
+void fillGradientInside(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LONG extent);
 
 enum class IconState {
     Normal,

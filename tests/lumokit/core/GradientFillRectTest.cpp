@@ -115,3 +115,21 @@ TEST_F(Gradient, SystemColoursAreTranslatedFirst) {
 }
 
 } // namespace
+
+TEST_F(Gradient, AClippedGradientKeepsItsStripesAndDrawsNothingOutside) {
+    QImage plain(8, 600, QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    const HDC plainDc = CreateSurfaceDC(&plain);
+    RECT unclipped{0, 10, 4, 20};
+    GradientFillRect(plainDc, kFrom, kTo, unclipped, 15, kGradientVertical);
+    DeleteDC(plainDc);
+
+    const RECT clip{0, 10, 4, 20};
+    RECT rect = clip;
+    GradientFillRect(hdc, kFrom, kTo, rect, 15, kGradientVertical, clip);
+    for (int y = 10; y < 20; ++y) {
+        EXPECT_EQ(at(0, y), fromQColor(plain.pixelColor(0, y))) << y;
+    }
+    EXPECT_NE(fromQColor(plain.pixelColor(0, 9)), RGB(255, 255, 255)) << "unclipped overshoots";
+    EXPECT_EQ(at(0, 9), RGB(255, 255, 255)) << "clipped: nothing above the rectangle";
+}

@@ -8,6 +8,7 @@
 #include "core/control/UtilityClassBindings.h"
 #include "core/control/cTimer.h"
 #include "core/control/clsSubClass.h"
+#include "tabstrip/lumoTabStripBindings.h"
 
 #include <lumokit/TypeLibIds.h>
 
@@ -34,8 +35,7 @@ HRESULT createLumoAdvToolbar(const GUID& iid, void** object) {
 }
 
 HRESULT createLumoTabStrip(const GUID& iid, void** object) {
-    static const BindingTable bindings(*coclassOf(CLSID_lumoTabStrip).defaultInterface);
-    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoTabStrip), bindings, iid, object);
+    return lumoTabStripBindings::create(iid, object);
 }
 
 HRESULT createLumoStatusbar(const GUID& iid, void** object) {

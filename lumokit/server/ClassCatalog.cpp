@@ -8,6 +8,7 @@
 #include "core/control/UtilityClassBindings.h"
 #include "core/control/cTimer.h"
 #include "core/control/clsSubClass.h"
+#include "statusbar/lumoStatusbarBindings.h"
 #include "tabstrip/lumoTabStripBindings.h"
 
 #include <lumokit/TypeLibIds.h>
@@ -39,9 +40,7 @@ HRESULT createLumoTabStrip(const GUID& iid, void** object) {
 }
 
 HRESULT createLumoStatusbar(const GUID& iid, void** object) {
-    static const BindingTable bindings(*coclassOf(CLSID_lumoStatusbar).defaultInterface);
-    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoStatusbar), bindings, iid,
-                                              object);
+    return lumoStatusbarBindings::create(iid, object);
 }
 
 HRESULT createClsSubClass(const GUID& iid, void** object) {

@@ -1,0 +1,91 @@
+// Where the status bar's panels go: fixed, contents and spring widths, the
+// room a hidden panel keeps, and which indexes raise error 9.
+#include "statusbar/StatusbarLayout.h"
+
+#include <lumokit/ComError.h>
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+using namespace lumokit;
+
+namespace {
+
+constexpr int H = 24;
+
+int tenPerLetter(const QString& caption) {
+    return 10 * static_cast<int>(caption.size());
+}
+
+QString spans(const std::vector<PlacedPanel>& placed) {
+    QStringList parts;
+    for (const PlacedPanel& p : placed) {
+        parts.append(QStringLiteral("%1:%2-%3").arg(p.index).arg(p.rect.left).arg(p.rect.right));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+PanelRecord panel(LONG width, sSize autosize = sSize::sNoAutosize, bool visible = true) {
+    return PanelRecord{width, visible, QStringLiteral("abc"), autosize,
+                       lumosBorder::lumosFlatBorder};
+}
+
+TEST(StatusbarLayout, FixedPanelsRunFromFiveWithTenPixelGaps) {
+    StatusbarLayout layout;
+    layout.add(panel(100));
+    layout.add(panel(50));
+    const auto placed = layout.layOut(120, H, tenPerLetter);
+    EXPECT_EQ(spans(placed), QStringLiteral("1:5-105 2:115-165")) << "past the edge is clipped";
+    EXPECT_EQ(placed[0].rect.top, 4);
+    EXPECT_EQ(placed[0].rect.bottom, H - 4);
+}
+
+TEST(StatusbarLayout, ContentsFitTheCaptionAndASpringTakesTheRestLessHiddenPanels) {
+    StatusbarLayout layout;
+    layout.add(panel(100));
+    layout.add(panel(0, sSize::sSpring));
+    layout.add(panel(7, sSize::sContents));
+    layout.add(panel(50, sSize::sNoAutosize, false));
+    // 300 - 15 - (100 + 10) - (30 + 10 + 10) - (50 + 10) = 65
+    EXPECT_EQ(spans(layout.layOut(300, H, tenPerLetter)),
+              QStringLiteral("1:5-105 2:115-180 3:190-230"));
+    EXPECT_EQ(layout.panel(3)->width, 40) << "stored back";
+    EXPECT_EQ(layout.panel(2)->width, 65);
+
+    layout.panelToWrite(3)->caption = QStringLiteral("abcdef");
+    layout.layOut(300, H, tenPerLetter);
+    EXPECT_EQ(layout.panel(3)->width, 70);
+    EXPECT_EQ(layout.panel(2)->width, 35) << "the spring gives way in the same layout";
+}
+
+TEST(StatusbarLayout, SpringsShareTheRoomEquallyAndNeverGoBelowZero) {
+    StatusbarLayout layout;
+    layout.add(panel(0, sSize::sSpring));
+    layout.add(panel(0, sSize::sSpring));
+    // 100 - 15 - 10 between them = 75: 38 and 37.
+    EXPECT_EQ(spans(layout.layOut(100, H, tenPerLetter)), QStringLiteral("1:5-43 2:53-90"));
+    layout.layOut(20, H, tenPerLetter);
+    EXPECT_EQ(layout.panel(1)->width, 0);
+    EXPECT_EQ(layout.panel(2)->width, 0);
+}
+
+TEST(StatusbarLayout, IndexZeroIsNoPanelAndOthersOutsideTheListRaiseError9) {
+    StatusbarLayout layout;
+    for (const LONG index : {0, 1, -1}) {
+        EXPECT_THROW(layout.panel(index), ComError) << "no panels: " << index;
+    }
+    layout.add(panel(10));
+    layout.add(panel(20));
+    EXPECT_EQ(layout.panel(0), nullptr);
+    EXPECT_EQ(layout.panelToWrite(2)->width, 20);
+    try {
+        layout.panel(3);
+        FAIL() << "no error";
+    } catch (const ComError& e) {
+        EXPECT_EQ(static_cast<quint32>(e.hresult()), 0x800A0009u);
+    }
+    EXPECT_THROW(layout.panel(-1), ComError);
+}
+
+} // namespace

@@ -146,3 +146,37 @@ TEST_F(ServerTest, TheButtonAnswersToItsInterfacesAndItsWindowCanBeSubclassed) {
     QApplication::sendEvent(window, &move);
     EXPECT_TRUE(messages.isEmpty());
 }
+
+TEST_F(ServerTest, TabStripAndStatusbarAreFilledAndReadByName) {
+    DispatchClient tabs(HostLoader::CreateObject(QStringLiteral("LumoKit.lumoTabStrip")));
+    QList<int> clicked;
+    const DISPID tabClick = tabs.eventId(QStringLiteral("TabClick"));
+    tabs.connect([&](DISPID id, QVariantList& args) {
+        if (id == tabClick) {
+            clicked << args.value(0).toInt();
+        }
+    });
+    tabs.call(QStringLiteral("AddTab"), {QVariant(), QStringLiteral("General")});
+    tabs.call(QStringLiteral("AddTab"),
+              {QVariant(), QStringLiteral("Advanced"), QStringLiteral("More settings")});
+    tabs.put(QStringLiteral("TabTag"), QStringLiteral("adv"), {2});
+    EXPECT_EQ(tabs.get(QStringLiteral("TabDescription"), {2}).toString(), u"More settings");
+    EXPECT_EQ(tabs.get(QStringLiteral("TabTag"), {2}).toString(), u"adv");
+    EXPECT_EQ(tabs.get(QStringLiteral("Selected")).toInt(), 1);
+
+    tabs.put(QStringLiteral("Selected"), 2);
+    QWidget* window = ComPtr<IDispatch>(tabs.object()).as<IControl>()->GetWidget();
+    ASSERT_NE(window, nullptr);
+    window->resize(300, 60);
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(5, 55)); // on tab 1
+    EXPECT_EQ(clicked, QList<int>{1});
+    EXPECT_EQ(tabs.get(QStringLiteral("Selected")).toInt(), 1);
+
+    DispatchClient bar(HostLoader::CreateObject(QStringLiteral("LumoKit.lumoStatusbar")));
+    bar.call(QStringLiteral("AddPanel"), {QStringLiteral("Ready"), 120});
+    bar.call(QStringLiteral("AddPanel"), {QStringLiteral("Rows: 12"), 0, true, 2});
+    EXPECT_EQ(bar.get(QStringLiteral("PanelCaption"), {2}).toString(), u"Rows: 12");
+    EXPECT_EQ(bar.get(QStringLiteral("PanelWidth"), {1}).toInt(), 120);
+    EXPECT_GT(bar.get(QStringLiteral("PanelWidth"), {2}).toInt(), 10) << "fits its caption";
+    EXPECT_THROW(bar.get(QStringLiteral("PanelCaption"), {3}), ComError);
+}

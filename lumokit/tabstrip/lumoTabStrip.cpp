@@ -197,7 +197,10 @@ void lumoTabStrip::setStyle(lumobStyle New_Style) {
     writeProperty(m_Style, New_Style, "Style");
 }
 
+// The keyboard focus follows: Enter and the arrows act from the tab the host
+// selected, not from one an earlier paint or click left focused.
 void lumoTabStrip::setSelected(LONG New_Selected) {
+    m_model.focusTab = 0;
     writeProperty(m_model.Selected, New_Selected, "Selected");
 }
 

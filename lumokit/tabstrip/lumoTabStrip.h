@@ -95,7 +95,8 @@ public:
     void setBorderColor(OLE_COLOR New_BorderColor);
     lumobStyle Style() const { return m_Style; }
     void setStyle(lumobStyle New_Style);
-    // Any number; 0 shows tab 1 at the next paint. Raises no event.
+    // Any number; 0 shows tab 1 at the next paint. Raises no event. The
+    // keyboard focus moves to the selected tab.
     LONG Selected() const { return m_model.Selected; }
     void setSelected(LONG New_Selected);
     lumoTabstyle TabStyle() const { return m_TabStyle; }

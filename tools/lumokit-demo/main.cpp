@@ -1,9 +1,12 @@
 // lumokit-demo: a window of XP buttons in every look, both styles, with and
 // without icon, disabled, toggled, multi-line, shadowed and aligned three
-// ways; each caption says what the button shows.
+// ways; each caption says what the button shows. Below them, the tab strip
+// and the status bar.
 //
 //     lumokit-demo                      shows the window
 //     lumokit-demo --screenshot a.png   renders it to a.png and exits
+#include "TabStatusSections.h"
+
 #include "button/LumoXPButton.h"
 
 #include <QApplication>
@@ -56,7 +59,7 @@ Picture demoIcon() {
 class DemoWindow : public QWidget {
 public:
     DemoWindow() {
-        setWindowTitle(QStringLiteral("LumoKit XP buttons"));
+        setWindowTitle(QStringLiteral("LumoKit controls"));
         setAutoFillBackground(true);
         QPalette shade = palette();
         shade.setColor(QPalette::Window, QColor(236, 233, 216));
@@ -199,6 +202,10 @@ private:
         if (m_column != 0) {
             newRow(tall);
         }
+
+        const int width = 3 * kButtonWidth + 2 * kColumnGap;
+        m_y = demo::addTabStripSection(this, m_y, width, m_icon, m_forced);
+        m_y = demo::addStatusbarSection(this, m_y, width);
     }
 
     Picture m_icon;
@@ -214,7 +221,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lumokit-demo"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("LumoKit XP buttons in every look"));
+    parser.setApplicationDescription(
+        QStringLiteral("LumoKit XP buttons, tab strips and status bars in every look"));
     parser.addHelpOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window to <file> and exit."),

@@ -7,7 +7,10 @@
 #include "core/platform/Win32Text.h"
 #include "popups/AboutBox.h"
 
+#include <lumokit/ComError.h>
 #include <lumokit/TypeLibIds.h>
+
+#include <QEvent>
 
 namespace lumokit {
 
@@ -68,7 +71,6 @@ lumoStatusbar::lumoStatusbar(QWidget* parent)
     DrawStatusBar();
     m_Timer = std::make_unique<cTimer>();
     connect(m_Timer.get(), &cTimer::Timer, this, &lumoStatusbar::Timer_Timer);
-    m_Timer->setInterval(kRepaintInterval);
 }
 
 lumoStatusbar::~lumoStatusbar() = default; // dropping the timer stops it
@@ -131,14 +133,14 @@ void lumoStatusbar::setBorder(lumosBorder New_Border) {
 
 void lumoStatusbar::setFramecolor(OLE_COLOR New_Framecolor) {
     m_Framecolor = New_Framecolor;
-    m_changed = true;
     propertyWritten("Framecolor", false);
+    markChanged();
 }
 
 void lumoStatusbar::setBorderColor(OLE_COLOR New_BorderColor) {
     m_BorderColor = New_BorderColor;
-    m_changed = true;
     propertyWritten("BorderColor", false);
+    markChanged();
 }
 
 QString lumoStatusbar::PanelCaption(LONG index) const {
@@ -197,10 +199,28 @@ void lumoStatusbar::setPanelBorder(LONG index, lumosBorder New_PanelBorder) {
 
 // --- Repainting -----------------------------------------------------------------------
 
-// An idle tick costs nothing: only a change since the last paint repaints.
+// The timer wakes the bar only while a change waits: a bar left alone
+// costs no processor time at all.
+void lumoStatusbar::markChanged() {
+    m_changed = true;
+    if (!m_Timer || m_Timer->Interval() != 0) {
+        return;
+    }
+    try {
+        m_Timer->setInterval(kRepaintInterval);
+    } catch (const ComError&) {
+        DrawStatusBar(); // no timer to be had: show the change at once
+    }
+}
+
 void lumoStatusbar::Timer_Timer() {
-    if (m_changed) {
-        DrawStatusBar();
+    DrawStatusBar();
+}
+
+void lumoStatusbar::changeEvent(QEvent* event) {
+    UserControl::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        markChanged(); // contents widths and captions follow the font
     }
 }
 
@@ -209,7 +229,10 @@ void lumoStatusbar::UserControl_Resize() {
 }
 
 void lumoStatusbar::DrawStatusBar() {
-    m_changed = false;
+    m_changed = false; // and nothing left for the timer
+    if (m_Timer) {
+        m_Timer->setInterval(0);
+    }
     const int w = ScaleWidth();
     const int h = ScaleHeight();
     const RECT all{0, 0, w, h};

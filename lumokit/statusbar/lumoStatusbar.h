@@ -5,9 +5,10 @@
 // border. Hosts add panels at run time (AddPanel); panels are not saved
 // with the control, only its colours and border.
 //
-// The bar repaints from a 5 ms timer, but only after something changed
-// since its last paint: Framecolor and BorderColor writes show at the next
-// tick; every other writer, AddPanel and a resize repaint at once.
+// Framecolor and BorderColor writes (and a change of the control's font)
+// show at the next tick of a 5 ms timer; every other writer, AddPanel and a
+// resize repaint at once. The timer runs only while such a change waits, so
+// an idle bar costs nothing.
 //
 // Hosts create it as "LumoKit.lumoStatusbar"; Qt programs may use it
 // directly through its Qt properties.
@@ -82,6 +83,7 @@ public:
     LONG panelCount() const { return m_layout.count(); }
     // True while a change waits for the next tick's repaint.
     bool repaintPending() const { return m_changed; }
+    // Runs (at kRepaintInterval) only while a change waits.
     cTimer* repaintTimer() const { return m_Timer.get(); }
 
 protected:
@@ -90,10 +92,13 @@ protected:
     void UserControl_WriteProperties(PropertyBag& PropBag) override;
     void UserControl_Resize() override;
     void repaintAfterWrite() override { DrawStatusBar(); }
+    void changeEvent(QEvent* event) override;
 
 private:
     static const PropertyTable<lumoStatusbar>& properties();
     void Timer_Timer();
+    // Shows the change at the next tick.
+    void markChanged();
     void drawPanels(const std::vector<PlacedPanel>& placed);
     void drawOuterBorder(const RECT& all);
     template <typename T>
@@ -105,7 +110,7 @@ private:
     OLE_COLOR m_Framecolor{};
     OLE_COLOR m_bgColor2{};
     OLE_COLOR m_bgColor1{};
-    bool m_changed = true; // something changed since the last paint
+    bool m_changed = false; // something changed since the last paint
     std::unique_ptr<cTimer> m_Timer;
 };
 

@@ -101,19 +101,26 @@ TEST_F(Statusbar, PanelAndOuterBordersByStyle) {
     }
 }
 
-TEST_F(Statusbar, IdleTicksRepaintNothingAndAChangeShowsAtTheNextTick) {
+TEST_F(Statusbar, AnIdleBarHasNoTimerRunningAndAChangeShowsAtTheNextTick) {
     const COLORREF marker = RGB(1, 2, 3);
     SetPixel(bar->hDC(), 150, 12, marker);
-    ASSERT_TRUE(tick());
-    EXPECT_EQ(pixel(150, 12), marker) << "nothing changed: no repaint";
-    EXPECT_EQ(bar->repaintTimer()->Interval(), lumoStatusbar::kRepaintInterval);
+    EXPECT_EQ(bar->repaintTimer()->Interval(), 0) << "nothing to show: no ticks at all";
 
     bar->setFramecolor(0x0000FF);
+    bar->setBorderColor(0x00FF00);
     EXPECT_TRUE(bar->repaintPending());
+    EXPECT_EQ(bar->repaintTimer()->Interval(), lumoStatusbar::kRepaintInterval);
     EXPECT_EQ(pixel(150, 12), marker) << "a frame colour waits for the tick";
     ASSERT_TRUE(tick());
     EXPECT_EQ(pixel(5, 4), RGB(255, 0, 0));
     EXPECT_NE(pixel(150, 12), marker);
+    EXPECT_EQ(bar->repaintTimer()->Interval(), 0) << "stopped again";
+
+    QFont larger = bar->font();
+    larger.setPixelSize(20);
+    bar->setControlFont(larger);
+    EXPECT_TRUE(bar->repaintPending()) << "a new font shows at the next tick too";
+    ASSERT_TRUE(tick());
 
     SetPixel(bar->hDC(), 150, 12, marker);
     bar->resize(320, 24);

@@ -18,18 +18,6 @@ const CoClassInfo& statusbarClass() {
 using S = lumoStatusbar;
 using Args = QVariantList;
 
-// A panel property: the reader takes the index, the writer the index and
-// the value.
-template <typename V, typename A>
-void panelProperty(MemberBindings<S>& b, const char16_t* name, V (S::*get)(LONG) const,
-                   void (S::*set)(LONG, A)) {
-    b.get(name, [get](S& s, Args& a) { return (s.*get)(a.value(0).value<qint32>()); });
-    b.put(name, [set](S& s, Args& a) {
-        (s.*set)(a.value(0).value<qint32>(),
-                 MemberBindings<S>::fromVariant<std::decay_t<A>>(a.last()));
-    });
-}
-
 } // namespace
 
 const BindingTable& lumoStatusbarBindings::bindings() {
@@ -43,13 +31,13 @@ const BindingTable& lumoStatusbarBindings::bindings() {
                  })
             .method(u"About", &S::About)
             .property(u"bgColor2", &S::bgColor2, &S::setbgColor2)
-            .property(u"bgColor1", &S::bgColor1, &S::setbgColor1);
-        panelProperty(b, u"PanelCaption", &S::PanelCaption, &S::setPanelCaption);
-        panelProperty(b, u"PanelWidth", &S::PanelWidth, &S::setPanelWidth);
-        panelProperty(b, u"PanelVisible", &S::PanelVisible, &S::setPanelVisible);
-        panelProperty(b, u"PanelAutosize", &S::PanelAutosize, &S::setPanelAutosize);
-        panelProperty(b, u"PanelBorder", &S::PanelBorder, &S::setPanelBorder);
-        b.property(u"Framecolor", &S::Framecolor, &S::setFramecolor)
+            .property(u"bgColor1", &S::bgColor1, &S::setbgColor1)
+            .indexed(u"PanelCaption", &S::PanelCaption, &S::setPanelCaption)
+            .indexed(u"PanelWidth", &S::PanelWidth, &S::setPanelWidth)
+            .indexed(u"PanelVisible", &S::PanelVisible, &S::setPanelVisible)
+            .indexed(u"PanelAutosize", &S::PanelAutosize, &S::setPanelAutosize)
+            .indexed(u"PanelBorder", &S::PanelBorder, &S::setPanelBorder)
+            .property(u"Framecolor", &S::Framecolor, &S::setFramecolor)
             .property(u"Border", &S::Border, &S::setBorder)
             .property(u"BorderColor", &S::BorderColor, &S::setBorderColor);
         return b;

@@ -399,14 +399,17 @@ void lumoTabStrip::HideTip() {
 
 // --- Keys and focus -----------------------------------------------------------------
 
+// The host's handler may change the key: setting KeyCode to 0 swallows it.
+void lumoTabStrip::raiseKeyEvent(void (lumoTabStrip::*signal)(int, int), int& KeyCode, int& Shift) {
+    QVariantList args{KeyCode, Shift};
+    raiseEvent(signal, args);
+    KeyCode = args.value(0).toInt();
+    Shift = args.value(1).toInt();
+}
+
 void lumoTabStrip::UserControl_KeyDown(int& KeyCode, int& Shift) {
     HandlerSteps step(this, ErrorLabel::KeyDown);
-    step([&] {
-        QVariantList args{KeyCode, Shift};
-        raiseEvent(&lumoTabStrip::KeyDown, args);
-        KeyCode = args.value(0).toInt(); // a host may swallow the key
-        Shift = args.value(1).toInt();
-    });
+    step([&] { raiseKeyEvent(&lumoTabStrip::KeyDown, KeyCode, Shift); });
     if (!step.alive()) {
         return;
     }
@@ -416,12 +419,7 @@ void lumoTabStrip::UserControl_KeyDown(int& KeyCode, int& Shift) {
 
 void lumoTabStrip::UserControl_KeyUp(int& KeyCode, int& Shift) {
     HandlerSteps step(this, ErrorLabel::KeyUp);
-    step([&] {
-        QVariantList args{KeyCode, Shift};
-        raiseEvent(&lumoTabStrip::KeyUp, args);
-        KeyCode = args.value(0).toInt();
-        Shift = args.value(1).toInt();
-    });
+    step([&] { raiseKeyEvent(&lumoTabStrip::KeyUp, KeyCode, Shift); });
     if (!step.alive()) {
         return;
     }

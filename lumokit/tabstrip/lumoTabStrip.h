@@ -172,6 +172,7 @@ private:
     void HideTip();
     void armTip();
     void raiseTabClick(LONG index);
+    void raiseKeyEvent(void (lumoTabStrip::*signal)(int, int), int& KeyCode, int& Shift);
     // Writes one field of a tab that exists; marks the property changed.
     template <typename T>
     bool writeTab(LONG index, T TabRecord::*field, const T& value, const char* name);

@@ -18,23 +18,6 @@ const CoClassInfo& tabStripClass() {
 using T = lumoTabStrip;
 using Args = QVariantList;
 
-// An indexed property: the reader takes the index, the writer (or, for a
-// picture, the setter by reference) the index and the value.
-template <typename V, typename S>
-void indexed(MemberBindings<T>& b, const char16_t* name, V (T::*get)(LONG) const,
-             void (T::*set)(LONG, S)) {
-    using Value = std::decay_t<S>;
-    b.get(name, [get](T& t, Args& a) { return (t.*get)(a.value(0).value<qint32>()); });
-    const auto write = [set](T& t, Args& a) {
-        (t.*set)(a.value(0).value<qint32>(), MemberBindings<T>::fromVariant<Value>(a.last()));
-    };
-    if constexpr (std::is_same_v<Value, Picture>) {
-        b.putRef(name, write);
-    } else {
-        b.put(name, write);
-    }
-}
-
 } // namespace
 
 const BindingTable& lumoTabStripBindings::bindings() {
@@ -65,14 +48,14 @@ const BindingTable& lumoTabStripBindings::bindings() {
             .property(u"BorderColor", &T::BorderColor, &T::setBorderColor)
             .property(u"Style", &T::Style, &T::setStyle)
             .property(u"Selected", &T::Selected, &T::setSelected)
-            .property(u"TabStyle", &T::TabStyle, &T::setTabStyle);
-        indexed(b, u"TabPicture", &T::TabPicture, &T::setTabPicture);
-        indexed(b, u"TabEnable", &T::TabEnable, &T::setTabEnable);
-        indexed(b, u"TabVisible", &T::TabVisible, &T::setTabVisible);
-        indexed(b, u"TabDescription", &T::TabDescription, &T::setTabDescription);
-        indexed(b, u"TabTag", &T::TabTag, &T::setTabTag);
-        indexed(b, u"TabToolText", &T::TabToolText, &T::setTabToolText);
-        b.property(u"MouseIcon", &T::MouseIcon, &T::setMouseIcon)
+            .property(u"TabStyle", &T::TabStyle, &T::setTabStyle)
+            .indexed(u"TabPicture", &T::TabPicture, &T::setTabPicture)
+            .indexed(u"TabEnable", &T::TabEnable, &T::setTabEnable)
+            .indexed(u"TabVisible", &T::TabVisible, &T::setTabVisible)
+            .indexed(u"TabDescription", &T::TabDescription, &T::setTabDescription)
+            .indexed(u"TabTag", &T::TabTag, &T::setTabTag)
+            .indexed(u"TabToolText", &T::TabToolText, &T::setTabToolText)
+            .property(u"MouseIcon", &T::MouseIcon, &T::setMouseIcon)
             .property(u"MousePointer", &T::MousePointer, &T::setMousePointer)
             .property(u"Font", &T::Font, &T::setFont)
             .property(u"FontColor", &T::FontColor, &T::setFontColor)

@@ -15,6 +15,7 @@
 #include "core/com/BindingTable.h"
 
 #include <concepts>
+#include <cstdint>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -51,6 +52,26 @@ public:
         const bool byReference =
             !iface.find(id, InvokeKind::PropertyPut) && iface.find(id, InvokeKind::PropertyPutRef);
         return byReference ? putRef(name, std::move(setter)) : put(name, std::move(setter));
+    }
+
+    // A property with one index argument: the reader is called with the
+    // index, the writer (or setter, as the interface declares) with the
+    // index and the value.
+    template <typename V, typename S>
+    MemberBindings& indexed(QStringView name, V (T::*getter)(std::int32_t) const,
+                            void (T::*setter)(std::int32_t, S)) {
+        get(name, [getter](T& object, QVariantList& args) {
+            return (object.*getter)(args.value(0).value<qint32>());
+        });
+        const auto write = [setter](T& object, QVariantList& args) {
+            (object.*setter)(args.value(0).value<qint32>(),
+                             fromVariant<std::decay_t<S>>(args.last()));
+        };
+        const InterfaceInfo& iface = interfaceInfo();
+        const DISPID id = iface.dispidOfName(name);
+        const bool byReference =
+            !iface.find(id, InvokeKind::PropertyPut) && iface.find(id, InvokeKind::PropertyPutRef);
+        return byReference ? putRef(name, write) : put(name, write);
     }
 
     // A value as the parameter type of a C++ member: enumerations from their

@@ -25,9 +25,4 @@ TEST(RetryTrap, RetryRunsTheStatementAgainAndCancelGivesUp) {
     messages.shown.clear();
     EXPECT_FALSE(RetryTrap()([] { throw std::bad_alloc(); }));
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("7|Out of memory?")});
-
-    messages.shown.clear();
-    EXPECT_FALSE(RetryTrap()([] { throw ComError(objectError(13651), {}, QStringLiteral("x")); }));
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("-2147207853|x?")})
-        << "an object error keeps its whole number";
 }

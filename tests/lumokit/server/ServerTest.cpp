@@ -162,6 +162,7 @@ TEST_F(ServerTest, TabStripAndStatusbarAreFilledAndReadByName) {
     tabs.put(QStringLiteral("TabTag"), QStringLiteral("adv"), {2});
     EXPECT_EQ(tabs.get(QStringLiteral("TabDescription"), {2}).toString(), u"More settings");
     EXPECT_EQ(tabs.get(QStringLiteral("TabTag"), {2}).toString(), u"adv");
+    EXPECT_TRUE(tabs.get(QStringLiteral("TabEnable"), {1}).toBool()) << "enabled by default";
     EXPECT_EQ(tabs.get(QStringLiteral("Selected")).toInt(), 1);
 
     tabs.put(QStringLiteral("Selected"), 2);
@@ -177,6 +178,8 @@ TEST_F(ServerTest, TabStripAndStatusbarAreFilledAndReadByName) {
     bar.call(QStringLiteral("AddPanel"), {QStringLiteral("Rows: 12"), 0, true, 2});
     EXPECT_EQ(bar.get(QStringLiteral("PanelCaption"), {2}).toString(), u"Rows: 12");
     EXPECT_EQ(bar.get(QStringLiteral("PanelWidth"), {1}).toInt(), 120);
+    EXPECT_TRUE(bar.get(QStringLiteral("PanelVisible"), {1}).toBool()) << "visible by default";
+    EXPECT_EQ(bar.get(QStringLiteral("PanelBorder"), {1}).toInt(), 1) << "flat by default";
     EXPECT_GT(bar.get(QStringLiteral("PanelWidth"), {2}).toInt(), 10) << "fits its caption";
     EXPECT_THROW(bar.get(QStringLiteral("PanelCaption"), {3}), ComError);
 }

@@ -32,7 +32,6 @@ protected:
     void SetUp() override {
         setInputState(Qt::NoModifier, Qt::NoButton);
         form = std::make_unique<QWidget>();
-        form->resize(400, 200);
         strip = new lumoTabStrip(form.get());
         strip->setFont(fixedFont());
         strip->setGeometry(10, 10, 300, 80);
@@ -41,17 +40,31 @@ protected:
                           QStringLiteral("about ") + QString::fromLatin1(caption));
         }
         QObject::connect(
-            strip, &UserControl::eventRaised, strip,
-            [this](int id, const QVariantList& args) { log.append(describe(id, args)); });
+            strip, &UserControl::eventRaised, strip, [this](int id, const QVariantList& args) {
+                QStringList parts;
+                for (const QVariant& arg : args) {
+                    parts.append(arg.toString());
+                }
+                const QString name = TypeLibrary::instance()
+                                         .coclassById(CLSID_lumoTabStrip)
+                                         ->eventInterface->find(id)
+                                         ->name;
+                log.append(args.isEmpty() ? name
+                                          : name + QLatin1Char('(') + parts.join(QLatin1Char(',')) +
+                                                QLatin1Char(')'));
+            });
     }
 
-    // The middle of tab i's lower half, where it is hit and clicked.
-    QPoint tabPoint(LONG index) const {
+    // Tab i's left edge, and a point in its lower half.
+    LONG tabLeft(LONG index) const {
         LONG left = 0;
         for (LONG i = 1; i < index; ++i) {
-            left += strip->model().at(i).visible ? strip->model().at(i).width : 0;
+            left += strip->model().at(i).width;
         }
-        return QPoint(left + strip->model().at(index).width / 2, strip->height() - 8);
+        return left;
+    }
+    QPoint tabPoint(LONG index) const {
+        return QPoint(tabLeft(index) + strip->model().at(index).width / 2, strip->height() - 8);
     }
     void hover(QPoint at) {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), strip->mapToGlobal(QPointF(at)),
@@ -62,22 +75,7 @@ protected:
         QEvent event(QEvent::Leave);
         QApplication::sendEvent(strip, &event);
     }
-    COLORREF pixel(int x, int y) const {
-        return lumokit::fromQColor(strip->surface().pixelColor(x, y));
-    }
-
-    static QString describe(int id, const QVariantList& args) {
-        const auto& events =
-            TypeLibrary::instance().coclassById(CLSID_lumoTabStrip)->eventInterface->events;
-        QStringList parts;
-        for (const QVariant& arg : args) {
-            parts.append(arg.toString());
-        }
-        const QString name = events[std::size_t(id - 1)].name;
-        return args.isEmpty()
-                   ? name
-                   : name + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
-    }
+    COLORREF pixel(int x, int y) const { return fromQColor(strip->surface().pixelColor(x, y)); }
 
     std::unique_ptr<QWidget> form;
     lumoTabStrip* strip = nullptr;

@@ -37,9 +37,6 @@ public:
     static constexpr int kRowHeight = 24;
     static constexpr int kIconWidth = 24;
     static constexpr int kCaptionPadding = 8;
-    static constexpr int VK_RETURN = 13;
-    static constexpr int VK_LEFT = 37;
-    static constexpr int VK_RIGHT = 39;
 
     TabStripModel() : m_tabs(1) {}
 

@@ -77,22 +77,22 @@ TEST(TabStripModel, KeysMoveOverDisabledTabsButAnnounceEnabledOnesOnly) {
     model.Selected = 0;
     model.settleForPaint();
     EXPECT_EQ(model.Selected, 1) << "Selected 0 shows tab 1";
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RIGHT), std::nullopt) << "no focus, no keys";
+    EXPECT_EQ(model.keyUp(VK_RIGHT), std::nullopt) << "no focus, no keys";
 
     model.hasFocus = true;
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_LEFT), std::nullopt);
+    EXPECT_EQ(model.keyUp(VK_LEFT), std::nullopt);
     EXPECT_EQ(model.Selected, 1) << "nothing left of tab 1";
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RIGHT), std::nullopt);
+    EXPECT_EQ(model.keyUp(VK_RIGHT), std::nullopt);
     EXPECT_EQ(model.Selected, 2) << "onto the disabled tab, unannounced";
-    model.keyDown(TabStripModel::VK_RETURN);
+    model.keyDown(VK_RETURN);
     EXPECT_EQ(model.pressed, 0) << "a disabled tab does not look pressed";
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RETURN), std::nullopt);
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RIGHT), 3);
-    model.keyDown(TabStripModel::VK_RETURN);
+    EXPECT_EQ(model.keyUp(VK_RETURN), std::nullopt);
+    EXPECT_EQ(model.keyUp(VK_RIGHT), 3);
+    model.keyDown(VK_RETURN);
     EXPECT_EQ(model.pressed, 3);
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RETURN), 3);
+    EXPECT_EQ(model.keyUp(VK_RETURN), 3);
     EXPECT_EQ(model.pressed, 0);
-    EXPECT_EQ(model.keyUp(TabStripModel::VK_RIGHT), std::nullopt) << "nothing right of the last";
+    EXPECT_EQ(model.keyUp(VK_RIGHT), std::nullopt) << "nothing right of the last";
     EXPECT_EQ(model.Selected, 3);
 }
 

@@ -1,5 +1,6 @@
 #include "button/XPButtonLayout.h"
 
+#include "core/control/Rounding.h"
 #include "core/platform/Win32Text.h"
 
 #include <algorithm>
@@ -10,9 +11,6 @@ namespace lumokit {
 
 namespace {
 
-// Far enough outside any surface to draw nothing, yet safe from overflow.
-constexpr double kCoordinateLimit = 1 << 24;
-
 // An icon of more pixels than this would cost more memory than any screen
 // can show of it.
 constexpr double kMaxIconPixels = 16.0 * 1024 * 1024;
@@ -20,9 +18,7 @@ constexpr double kMaxIconPixels = 16.0 * 1024 * 1024;
 } // namespace
 
 int XPButtonLayout::roundHalfEven(double value) {
-    // nearbyint follows the default rounding mode, which is to nearest even.
-    const double rounded = std::nearbyint(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
-    return static_cast<int>(rounded);
+    return lumokit::roundHalfEven(value);
 }
 
 UINT XPButtonLayout::captionFlags(CaptionAlign align, bool multiLine) {

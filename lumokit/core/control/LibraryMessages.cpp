@@ -44,4 +44,8 @@ void LibraryMessages::MsgBox(const QString& text, const QString& title) {
     current().showMessage(text, title.isEmpty() ? QStringLiteral("LumoKit") : title);
 }
 
+bool LibraryMessages::RetryBox(const QString& text, const QString& title) {
+    return current().askRetryCancel(text, title.isEmpty() ? QStringLiteral("LumoKit") : title);
+}
+
 } // namespace lumokit

@@ -27,6 +27,8 @@ public:
 
     // Shows text modally, titled with the library's name unless given.
     static void MsgBox(const QString& text, const QString& title = {});
+    // Asks Retry or Cancel, titled like MsgBox; true for Retry.
+    static bool RetryBox(const QString& text, const QString& title = {});
 };
 
 } // namespace lumokit

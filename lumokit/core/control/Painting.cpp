@@ -29,6 +29,12 @@ void fillGradientInside(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toCol
     GradientFillRect(hdc, fromColor, toColor, area, extent, kGradientVertical, clip);
 }
 
+// The same stripes as GradientFillRect, seen from the other end: its end
+// colour lies at the bottom.
+void fillBands(HDC hdc, const RECT& area, OLE_COLOR startColor, OLE_COLOR endColor, LONG H) {
+    fillGradient(hdc, area, endColor, startColor, H);
+}
+
 void drawIcon(HDC hdc, const Picture& icon, POINT at, int width, int height, IconState state,
               OLE_COLOR silhouetteColor) {
     switch (state) {

@@ -22,6 +22,12 @@ void fillGradient(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LO
                   LONG direction = kGradientVertical);
 // The same, vertical, with no stripe falling outside the area.
 void fillGradientInside(HDC hdc, RECT area, OLE_COLOR fromColor, OLE_COLOR toColor, LONG extent);
+// The band gradient of the toolbar and its menus: horizontal bands of
+// H div 255 pixels (at least 1) from the area's bottom up, across its left
+// to right; the two lowest carry the start colour, the top one comes close
+// to the end colour. The area's top is not a limit: bands run up as far as
+// H takes them.
+void fillBands(HDC hdc, const RECT& area, OLE_COLOR startColor, OLE_COLOR endColor, LONG H);
 
 enum class IconState {
     Normal,

@@ -52,6 +52,16 @@ public:
             [member](C& control, const T& value) { control.*member = value; });
     }
 
+    // A field of a structure the control keeps (its settings), stored as it is.
+    template <typename M, typename T>
+    PropertyTable& member(const char* key, M C::*outer, T M::*inner, std::type_identity_t<T> placed,
+                          std::type_identity_t<T> bagDefault) {
+        return property<T>(
+            key, placed, bagDefault,
+            [outer, inner](const C& control) { return control.*outer.*inner; },
+            [outer, inner](C& control, const T& value) { control.*outer.*inner = value; });
+    }
+
     // The control's font, placed and defaulting to the container's ambient font.
     PropertyTable& font(const char* key) {
         const QString name = QString::fromLatin1(key);
@@ -82,6 +92,7 @@ public:
             entry.write(control, bag);
         }
     }
+
 private:
     struct Entry {
         QString key;

@@ -1,8 +1,14 @@
 #pragma once
 
-// Shared by the toolbar tests: items to add, small pictures and a fixed font.
+// Shared by the toolbar tests: items to add, small pictures, a fixed font,
+// event names from the type library ("ButtonClick(3)") and a recorder of
+// what the state rules ask of their host.
+#include "core/com/TypeLibrary.h"
 #include "lumokit/LumoKitTestSupport.h"
+#include "toolbar/ToolbarInteraction.h"
 #include "toolbar/ToolbarModel.h"
+
+#include <lumokit/TypeLibIds.h>
 
 #include <QFont>
 #include <QImage>
@@ -45,5 +51,50 @@ inline ToolbarModel::NewMenuItem newItem(const QString& caption, sStyle style = 
     item.style = style;
     return item;
 }
+
+inline QString eventName(int id) {
+    const auto& events =
+        TypeLibrary::instance().coclassById(CLSID_lumoadvToolbar)->eventInterface->events;
+    return id >= 1 && id <= static_cast<int>(events.size()) ? events[std::size_t(id - 1)].name
+                                                            : QStringLiteral("?");
+}
+
+inline QString describeEvent(int id, const QVariantList& args) {
+    QStringList parts;
+    for (const QVariant& arg : args) {
+        parts.append(arg.toString());
+    }
+    return args.isEmpty()
+               ? eventName(id)
+               : eventName(id) + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+// What the state rules ask of their host, in order.
+class RecordingHost : public ToolbarHost {
+public:
+    QSize innerSize() const override { return size; }
+    void DrawControl() override { ++draws; }
+    void trackMouseLeave() override { ++leaveArms; }
+    void raise(ToolbarEvent event, QVariantList& args) override {
+        log.append(describeEvent(static_cast<int>(event), args));
+    }
+    void itemPropertyChanged(const char* name) override {
+        log.append(QStringLiteral("changed ") + QString::fromLatin1(name));
+    }
+    void showTipWindow(const QString& text) override { log.append(QStringLiteral("tip ") + text); }
+    void hideTipWindow() override { ++tipHides; }
+    bool tipShownOrExpired() const override { return tipBlocked; }
+    void setTipDelay(LONG milliseconds) override { tipDelay = milliseconds; }
+    void openDropDown(LONG D) override { log.append(QStringLiteral("open list %1").arg(D)); }
+    void openOverflow(LONG R) override { log.append(QStringLiteral("open overflow %1").arg(R)); }
+
+    QSize size{200, 24};
+    QStringList log;
+    int draws = 0;
+    int leaveArms = 0;
+    int tipHides = 0;
+    bool tipBlocked = false;
+    LONG tipDelay = 0;
+};
 
 } // namespace tbtest

@@ -10,6 +10,7 @@
 #include "core/control/clsSubClass.h"
 #include "statusbar/lumoStatusbarBindings.h"
 #include "tabstrip/lumoTabStripBindings.h"
+#include "toolbar/lumoadvToolbarBindings.h"
 
 #include <lumokit/TypeLibIds.h>
 
@@ -30,9 +31,7 @@ HRESULT createLumoXPButton(const GUID& iid, void** object) {
 }
 
 HRESULT createLumoAdvToolbar(const GUID& iid, void** object) {
-    static const BindingTable bindings(*coclassOf(CLSID_lumoadvToolbar).defaultInterface);
-    return ControlObject<UserControl>::create(coclassOf(CLSID_lumoadvToolbar), bindings, iid,
-                                              object);
+    return lumoadvToolbarBindings::create(iid, object);
 }
 
 HRESULT createLumoTabStrip(const GUID& iid, void** object) {

@@ -6,6 +6,7 @@
 #include <lumokit/DispatchClient.h>
 #include <lumokit/Enums.h>
 #include <lumokit/HostLoader.h>
+#include <lumokit/PropertyBag.h>
 #include <lumokit/Registry.h>
 #include <lumokit/TypeLibIds.h>
 
@@ -182,4 +183,43 @@ TEST_F(ServerTest, TabStripAndStatusbarAreFilledAndReadByName) {
     EXPECT_EQ(bar.get(QStringLiteral("PanelBorder"), {1}).toInt(), 1) << "flat by default";
     EXPECT_GT(bar.get(QStringLiteral("PanelWidth"), {2}).toInt(), 10) << "fits its caption";
     EXPECT_THROW(bar.get(QStringLiteral("PanelCaption"), {3}), ComError);
+}
+
+TEST_F(ServerTest, AHostFillsClicksAndSavesTheToolbarKnowingOnlyItsProgId) {
+    DispatchClient toolbar(HostLoader::CreateObject(QStringLiteral("LumoKit.lumoadvToolbar")));
+    ComPtr<IControl> control = ComPtr<IDispatch>(toolbar.object()).as<IControl>();
+    ASSERT_TRUE(control);
+    QWidget* window = control->GetWidget();
+    window->resize(300, 24);
+    QStringList events;
+    toolbar.connect([&](DISPID id, QVariantList& args) {
+        for (const char* name : {"ButtonClick", "Click", "MouseDown", "MouseUp"}) {
+            if (id == toolbar.eventId(QString::fromLatin1(name))) {
+                events << QString::fromLatin1(name) + QLatin1Char('/') +
+                              QString::number(args.size());
+            }
+        }
+    });
+
+    toolbar.call(QStringLiteral("AddButton"), {QVariant(), QStringLiteral("Open")});
+    toolbar.call(QStringLiteral("AddButton"),
+                 {QVariant(), QStringLiteral("Bold"), static_cast<int>(sStyle::sCheckBox)});
+    EXPECT_EQ(toolbar.get(QStringLiteral("ButtonCount")).toInt(), 2);
+
+    // The second button spans 30..52 once painted; a press and a release on it.
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(40, 5), window->mapToGlobal(QPointF(40, 5)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(window, &event);
+    }
+    EXPECT_EQ(events, (QStringList{QStringLiteral("MouseDown/4"), QStringLiteral("MouseUp/4"),
+                                   QStringLiteral("ButtonClick/1"), QStringLiteral("Click/0")}));
+    EXPECT_TRUE(toolbar.get(QStringLiteral("ButtonIsChecked"), {2}).toBool());
+
+    PropertyBag bag;
+    ASSERT_EQ(control->Save(bag), S_OK);
+    EXPECT_EQ(bag.ReadProperty(QStringLiteral("ButtonCaption2")).toString(),
+              QStringLiteral("Bold"));
+    EXPECT_TRUE(bag.ReadProperty(QStringLiteral("ButtonIsChecked2")).toBool());
 }

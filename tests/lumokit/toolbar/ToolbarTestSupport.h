@@ -1,19 +1,19 @@
 #pragma once
 
-// Shared by the toolbar tests: items to add, small pictures, a fixed font,
-// event names from the type library ("ButtonClick(3)") and a recorder of
-// what the state rules ask of their host.
+// Shared by the toolbar tests: a toolbar with a fixed font and size, event
+// names from the type library ("ButtonClick(3)"), a recorder of what the
+// state rules ask of their host, and small pictures.
 #include "core/com/TypeLibrary.h"
 #include "lumokit/LumoKitTestSupport.h"
-#include "toolbar/ToolbarInteraction.h"
-#include "toolbar/ToolbarModel.h"
+#include "toolbar/lumoadvToolbar.h"
 
 #include <lumokit/TypeLibIds.h>
 
-#include <QFont>
+#include <QApplication>
 #include <QImage>
 #include <QStringList>
 
+#include <memory>
 #include <ostream>
 
 // Readable texts in test failure output.
@@ -30,6 +30,14 @@ inline QFont fixedFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     return font;
+}
+
+inline std::unique_ptr<lumoadvToolbar> makeToolbar(int w = 300, int h = 24) {
+    auto toolbar = std::make_unique<lumoadvToolbar>();
+    toolbar->setControlFont(fixedFont());
+    toolbar->setToolbarFont(fixedFont());
+    toolbar->resize(w, h);
+    return toolbar;
 }
 
 inline Picture solidIcon(QColor color, int size = 16) {
@@ -68,6 +76,21 @@ inline QString describeEvent(int id, const QVariantList& args) {
                ? eventName(id)
                : eventName(id) + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
 }
+
+// Events a toolbar raised, without the moves' MouseOverButton.
+class EventLog {
+public:
+    explicit EventLog(lumoadvToolbar* toolbar) {
+        QObject::connect(toolbar, &UserControl::eventRaised, toolbar,
+                         [this](int id, const QVariantList& args) {
+                             const QString entry = describeEvent(id, args);
+                             if (!entry.startsWith(QLatin1String("MouseOverButton"))) {
+                                 entries.append(entry);
+                             }
+                         });
+    }
+    QStringList entries;
+};
 
 // What the state rules ask of their host, in order.
 class RecordingHost : public ToolbarHost {

@@ -1,0 +1,322 @@
+// The toolbar as a whole: its 130 members through dispatch and which of its
+// writers tell the host and repaint, the error trap of a click, and the
+// flows that go through real windows (drop-down, overflow and pop-up menus,
+// the tooltip delay, the mouse leaving).
+#include "ToolbarTestSupport.h"
+
+#include "core/control/cTimer.h"
+#include "core/platform/SysColors.h"
+#include "core/platform/Win32Gdi.h"
+#include "core/platform/Win32Timer.h"
+#include "core/platform/Win32Window.h"
+#include "popups/Tooltip.h"
+#include "toolbar/frmdropdown.h"
+#include "toolbar/lumoadvToolbarBindings.h"
+
+#include <lumokit/ComControl.h>
+#include <lumokit/ComServer.h>
+#include <lumokit/DispatchClient.h>
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+
+#include <stdexcept>
+
+using namespace tbtest;
+
+namespace {
+
+constexpr COLORREF kScribble = RGB(255, 0, 255);
+
+void send(QWidget* window, QEvent::Type type, QPointF at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, window->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
+void clickAt(QWidget* window, QPointF at) {
+    send(window, QEvent::MouseMove, at);
+    send(window, QEvent::MouseButtonPress, at);
+    send(window, QEvent::MouseButtonRelease, at);
+}
+
+ComPtr<IDispatch> createToolbar() {
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(DllGetClassObject(CLSID_lumoadvToolbar, IClassFactory::IID, factory.put()), S_OK);
+    ComPtr<IDispatch> object;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IDispatch::IID, object.put()), S_OK);
+    return object;
+}
+
+// A value of the declared type for every writer.
+QVariant valueFor(VarKind kind) {
+    switch (kind) {
+    case VarKind::Color:
+        return QVariant::fromValue<quint32>(0x123456);
+    case VarKind::Int32:
+        return QVariant::fromValue<qint32>(1);
+    case VarKind::Enum:
+        return QVariant::fromValue<qint32>(0);
+    case VarKind::Bool:
+        return false;
+    case VarKind::Picture:
+        return QVariant::fromValue(solidIcon(Qt::blue));
+    case VarKind::Font:
+        return fixedFont();
+    default:
+        return QStringLiteral("text");
+    }
+}
+
+TEST(ToolbarControlTest, WritersTellTheHostAndRepaintAsTheirContractSays) {
+    ComPtr<IDispatch> object = createToolbar();
+    DispatchClient client(object);
+    auto* toolbar = qobject_cast<lumoadvToolbar*>(object.as<IControl>()->GetWidget());
+    ASSERT_NE(toolbar, nullptr);
+    FakeContainer container;
+    toolbar->setContainer(&container);
+    toolbar->resize(300, 24);
+    toolbar->AddButton({}, QStringLiteral("Mail"), sStyle::sDropDown);
+    toolbar->AddMenu(1, QStringLiteral("To all"), {}, sStyle::sNormal);
+    toolbar->AddPopUpMenu(QStringLiteral("Cut"), {});
+    toolbar->AddPopUpSubMenu(1, QStringLiteral("Word"), {});
+
+    const InterfaceInfo& iface =
+        *TypeLibrary::instance().coclassById(CLSID_lumoadvToolbar)->defaultInterface;
+    EXPECT_EQ(lumoadvToolbarBindings::bindings().boundCount(),
+              static_cast<int>(iface.members.size()));
+    EXPECT_EQ(iface.members.size(), 130u);
+
+    const QStringList repainting = {"ButtonColor",
+                                    "ButtonColorOver",
+                                    "ButtonColorDown",
+                                    "ButtonBorderColor",
+                                    "ButtonBorderColorOver",
+                                    "ButtonBorderColorDown",
+                                    "CheckedColor",
+                                    "IconSizeWidth",
+                                    "IconSizeHeight",
+                                    "Style",
+                                    "Border",
+                                    "BackgroundFade",
+                                    "StripColor",
+                                    "SepColor",
+                                    "ToolbarFont",
+                                    "ButtonPicture",
+                                    "ButtonEnable",
+                                    "ButtonVisible",
+                                    "ButtonIsChecked",
+                                    "ButtonCaption",
+                                    "ButtonStyle",
+                                    "ButtonShowCaption",
+                                    "DropDownCount",
+                                    "ButtonPlaceHolderWidth"};
+    for (const MemberInfo& member : iface.members) {
+        if (member.kind != InvokeKind::PropertyPut && member.kind != InvokeKind::PropertyPutRef) {
+            continue;
+        }
+        const QString& name = member.name;
+        SCOPED_TRACE(name.toStdString());
+        QVariantList indexes;
+        for (std::size_t i = 0; i + 1 < member.params.size(); ++i) {
+            indexes.append(1);
+        }
+        SetPixel(toolbar->hDC(), 290, 12, kScribble);
+        container.changed.clear();
+        const QVariant value = valueFor(member.params.back().type.kind);
+        if (member.kind == InvokeKind::PropertyPutRef) {
+            client.putRef(name, value, indexes);
+        } else {
+            client.put(name, value, indexes);
+        }
+        const bool background = name.startsWith(QLatin1String("bg"));
+        EXPECT_EQ(container.changed, background ? QStringList{} : QStringList{name});
+        const bool repainted = GetPixel(toolbar->hDC(), 290, 12) != kScribble;
+        EXPECT_EQ(repainted, background || repainting.contains(name));
+        if (background) { // the same value again: nothing at all
+            SetPixel(toolbar->hDC(), 290, 12, kScribble);
+            client.put(name, value, indexes);
+            EXPECT_EQ(GetPixel(toolbar->hDC(), 290, 12), kScribble);
+        }
+    }
+    toolbar->setContainer(nullptr);
+}
+
+// Answers Retry to the first question, Cancel to the rest.
+class RetryOnce : public RecordingMessages {
+public:
+    bool askRetryCancel(const QString& text, const QString& title) override {
+        showMessage(text, title);
+        return shown.size() == 1;
+    }
+};
+
+TEST(ToolbarControlTest, AFailingClickAsksRetryAndRunsTheStatementAgain) {
+    RetryOnce messages;
+    auto toolbar = makeToolbar();
+    toolbar->AddButton({}, QStringLiteral("Open"));
+    int clicks = 0;
+    QObject::connect(toolbar.get(), &lumoadvToolbar::ButtonClick, toolbar.get(), [&] {
+        ++clicks;
+        throw std::runtime_error("host failed");
+    });
+    EventLog log(toolbar.get());
+    clickAt(toolbar.get(), QPointF(10, 5));
+    EXPECT_EQ(clicks, 2) << "Retry raised it again";
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0],
+              QStringLiteral("LumoKit|host failed\nError in Sub UserControl_Click"));
+    EXPECT_FALSE(log.entries.contains(QStringLiteral("Click"))) << "Cancel ends the handler";
+}
+
+class ToolbarWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        toolbar = makeToolbar(300, 24);
+        toolbar->move(40, 30);
+        log = std::make_unique<EventLog>(toolbar.get());
+    }
+    void TearDown() override {
+        Tooltip::HideTip();
+        ReleaseCapture();
+    }
+    int entryY(frmdropdown* menu, LONG entry) const { return menu->menu().entryOffset(entry) + 5; }
+
+    std::unique_ptr<lumoadvToolbar> toolbar;
+    std::unique_ptr<EventLog> log;
+};
+
+TEST_F(ToolbarWindowsTest, TheArrowOpensTheListBelowTheButtonAndAChoiceComesBack) {
+    toolbar->AddButton({}, QStringLiteral("Open"));                    // 7..29
+    toolbar->AddButton({}, QStringLiteral("Mail"), sStyle::sDropDown); // 30..62
+    toolbar->AddMenu(2, QStringLiteral("To all"), {}, sStyle::sNormal);
+    toolbar->AddMenu(2, QStringLiteral("Reply"), {}, sStyle::sNormal);
+    toolbar->DrawControl();
+    clickAt(toolbar.get(), QPointF(58, 5));
+    frmdropdown* list = toolbar->dropDownWindow();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_TRUE(toolbar->state().DropDownOpen);
+    EXPECT_EQ(toolbar->state().PressedIndex, 1) << "the button stays pressed";
+    const QPoint corner = toolbar->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(list->pos(), QPoint(corner.x() + 30, corner.y() + 23));
+    EXPECT_EQ(log->entries, (QStringList{"MouseDown(1,0,58,5)", "MouseUp(1,0,58,5)"}))
+        << "neither ButtonClick nor Click";
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(toolbar.get(), &leave);
+    EXPECT_EQ(toolbar->state().PressedIndex, 1) << "leaving keeps the pressed look";
+
+    log->entries.clear();
+    clickAt(list, QPointF(20, entryY(list, 2)));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(log->entries, (QStringList{"DropMenuClick(2,2)", "MouseOut(1,1,1,1)"}));
+    EXPECT_TRUE(toolbar->DropDownIsChecked(2, 2));
+    EXPECT_FALSE(toolbar->state().DropDownOpen);
+    EXPECT_EQ(toolbar->state().PressedIndex, -1);
+}
+
+TEST_F(ToolbarWindowsTest, AnArrowWithoutItemsRaisesDropButtonClickInTwips) {
+    toolbar->AddButton({}, QStringLiteral("Open"));
+    toolbar->AddButton({}, QStringLiteral("Print"), sStyle::sDropDown);
+    toolbar->DrawControl();
+    clickAt(toolbar.get(), QPointF(58, 5));
+    const QPoint corner = toolbar->mapToGlobal(QPoint(0, 0));
+    const int L = corner.x() * 15;
+    const int T = (corner.y() + 23) * 15;
+    const int Off = 30 * 15;
+    EXPECT_EQ(log->entries.last(), QStringLiteral("DropButtonClick(2,%1,%2,%3,%2)")
+                                       .arg(L + Off)
+                                       .arg(T)
+                                       .arg(corner.x() + Off - 300));
+    EXPECT_FALSE(toolbar->dropDownWindow()->isVisible());
+}
+
+TEST_F(ToolbarWindowsTest, TheOverflowListStartsAtTheFirstHiddenButtonAndKeepsItsItems) {
+    toolbar->resize(60, 24);
+    toolbar->AddButton({}, QStringLiteral("Open"));                    // 7..29
+    toolbar->AddButton({}, QStringLiteral("Mail"), sStyle::sDropDown); // past the edge
+    toolbar->AddMenu(2, QStringLiteral("To all"), {}, sStyle::sNormal);
+    toolbar->AddMenu(2, QStringLiteral("Reply"), {}, sStyle::sNormal);
+    toolbar->AddButton({}, QStringLiteral("Bold"), sStyle::sCheckBox);
+    toolbar->DrawControl();
+    clickAt(toolbar.get(), QPointF(55, 5));
+    frmdropdown* more = toolbar->overflowWindow();
+    ASSERT_TRUE(more->isVisible());
+    EXPECT_TRUE(toolbar->state().MoreOpen);
+    ASSERT_EQ(more->menu().count(), 2) << "from R = 2, the item under SW - 10";
+    EXPECT_EQ(more->menu().entry(1)->ID, 2);
+    EXPECT_EQ(more->menu().entry(1)->SubCount(), 2) << "Mail's items under Mail's entry";
+    EXPECT_EQ(more->menu().entry(2)->SubCount(), 0);
+
+    send(more, QEvent::MouseMove, QPointF(more->width() - 5, entryY(more, 1)));
+    frmdropdown* sub = more->subMenu();
+    ASSERT_NE(sub, nullptr);
+    log->entries.clear();
+    clickAt(sub, QPointF(20, 30));
+    EXPECT_EQ(log->entries, (QStringList{"DropMenuClick(2,2)", "MouseOut(1,1,1,1)"}));
+    EXPECT_TRUE(toolbar->DropDownIsChecked(2, 2));
+    EXPECT_FALSE(toolbar->state().MoreOpen);
+
+    clickAt(toolbar.get(), QPointF(55, 5));
+    log->entries.clear();
+    clickAt(more, QPointF(20, entryY(more, 2)));
+    EXPECT_EQ(log->entries.first(), QStringLiteral("ButtonClick(3)"));
+    EXPECT_TRUE(toolbar->ButtonIsChecked(3)) << "a check box chosen in the list toggles";
+}
+
+TEST_F(ToolbarWindowsTest, ThePopUpMenuShowsWhereTheHostSaysAndReportsASubItem) {
+    LONG left = 1500;
+    LONG top = 3000;
+    toolbar->ShowPopUp(left, top);
+    EXPECT_FALSE(toolbar->popUpWindow()->isVisible()) << "no items, nothing shown";
+
+    toolbar->AddPopUpMenu(QStringLiteral("Cut"), {});
+    toolbar->AddPopUpMenu(QStringLiteral("Paste as"), {}, sStyle::sDropDown);
+    toolbar->AddPopUpSubMenu(2, QStringLiteral("Text"), {});
+    toolbar->AddPopUpSubMenu(2, QStringLiteral("Picture"), {});
+    toolbar->ShowPopUp(left, top);
+    frmdropdown* popUp = toolbar->popUpWindow();
+    ASSERT_TRUE(popUp->isVisible());
+    EXPECT_TRUE(popUp->xPopupMenu);
+    EXPECT_EQ(popUp->pos(), QPoint(100, 200));
+
+    send(popUp, QEvent::MouseMove, QPointF(popUp->width() - 5, entryY(popUp, 2)));
+    ASSERT_NE(popUp->subMenu(), nullptr);
+    clickAt(popUp->subMenu(), QPointF(20, 30));
+    EXPECT_EQ(log->entries, QStringList{"PopUpSubMenuClick(2,2)"});
+    EXPECT_TRUE(toolbar->PopUpSubMenuIsChecked(2, 2));
+    EXPECT_FALSE(popUp->xPopupMenu);
+}
+
+TEST_F(ToolbarWindowsTest, ATipShowsAfterTheDelayAndTheChevronZoneShowsMoreText) {
+    toolbar->AddButton({}, QStringLiteral("Open"), sStyle::sNormal, QStringLiteral("Open a file"));
+    send(toolbar.get(), QEvent::MouseMove, QPointF(10, 5));
+    cTimer* timer = toolbar->tipTimer();
+    EXPECT_EQ(timer->Interval(), 500);
+    EXPECT_EQ(Tooltip::current(), nullptr);
+    ASSERT_TRUE(TimerSeam::fire(timer->TimerID()));
+    ASSERT_NE(Tooltip::current(), nullptr);
+    EXPECT_EQ(Tooltip::current()->TipText(), QStringLiteral("Open a file"));
+    EXPECT_EQ(timer->Interval(), 0);
+
+    send(toolbar.get(), QEvent::MouseMove, QPointF(295, 5));
+    EXPECT_EQ(Tooltip::current(), nullptr) << "another place hides the tip";
+    ASSERT_TRUE(TimerSeam::fire(timer->TimerID()));
+    EXPECT_EQ(Tooltip::current()->TipText(), QStringLiteral("More..."));
+}
+
+TEST_F(ToolbarWindowsTest, LeavingRaisesMouseOutOncePerArming) {
+    toolbar->AddButton({}, QStringLiteral("Open"));
+    send(toolbar.get(), QEvent::MouseMove, QPointF(10, 5));
+    EXPECT_EQ(toolbar->state().HoverIndex, 0);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(toolbar.get(), &leave);
+    QApplication::sendEvent(toolbar.get(), &leave);
+    EXPECT_EQ(log->entries, QStringList{"MouseOut(1,0,1,1)"});
+    EXPECT_EQ(toolbar->state().HoverIndex, -1);
+}
+
+} // namespace

@@ -1,11 +1,13 @@
 // lumokit-demo: a window of XP buttons in every look, both styles, with and
 // without icon, disabled, toggled, multi-line, shadowed and aligned three
-// ways; each caption says what the button shows. Below them, the tab strip
-// and the status bar.
+// ways; each caption says what the button shows. Below them, toolbars in
+// both styles with their menus open (ToolbarDemo), the tab strip and the
+// status bar.
 //
 //     lumokit-demo                      shows the window
 //     lumokit-demo --screenshot a.png   renders it to a.png and exits
 #include "TabStatusSections.h"
+#include "ToolbarDemo.h"
 
 #include "button/LumoXPButton.h"
 
@@ -34,6 +36,7 @@ constexpr int kColumnGap = 14;
 constexpr int kRowGap = 10;
 constexpr int kMargin = 16;
 constexpr int kHeadingHeight = 22;
+constexpr int kToolbarWidth = 380; // narrower than its items: the chevron shows
 
 // A small sheet-of-paper icon with a green tick, drawn here so the demo
 // needs no image files.
@@ -75,6 +78,9 @@ public:
             force();
         }
     }
+
+    // Hovers, presses and opens the toolbars' menus, once.
+    void forceToolbarStates() { m_toolbars.forceStates(); }
 
     void focusTheFocusedButton() {
         if (m_focused) {
@@ -202,6 +208,8 @@ private:
         if (m_column != 0) {
             newRow(tall);
         }
+        m_y =
+            m_toolbars.build(this, kMargin, m_y, kToolbarWidth, 3 * kButtonWidth + 2 * kColumnGap);
 
         const int width = 3 * kButtonWidth + 2 * kColumnGap;
         m_y = demo::addTabStripSection(this, m_y, width, m_icon, m_forced);
@@ -212,6 +220,7 @@ private:
     int m_y = 0;
     int m_column = 0;
     LumoXPButton* m_focused = nullptr;
+    ToolbarDemo m_toolbars;
     std::vector<std::function<void()>> m_forced;
 };
 
@@ -222,7 +231,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lumokit-demo"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("LumoKit XP buttons, tab strips and status bars in every look"));
+        QStringLiteral("LumoKit XP buttons, toolbars, tab strips and status bars in every look"));
     parser.addHelpOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window to <file> and exit."),
@@ -238,10 +247,13 @@ int main(int argc, char** argv) {
     window.focusTheFocusedButton();
     QApplication::processEvents();
     window.forceLooks();
+    window.forceToolbarStates();
 
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
-        if (!window.grab().save(file)) {
+        QImage shot = window.grab().toImage();
+        ToolbarDemo::paintMenus(shot, &window);
+        if (!shot.save(file)) {
             std::fprintf(stderr, "lumokit-demo: cannot write %s\n", qPrintable(file));
             return 1;
         }

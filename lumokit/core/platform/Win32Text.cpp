@@ -63,13 +63,17 @@ QStringList splitLines(const QString& text, UINT format) {
 class TextMeasure {
 public:
     TextMeasure(const QFont& font, QImage* surface, bool expandTabs)
-        : m_font(mappedFont(font)), m_metrics(m_font, surface), m_marlett(isMarlett(font)),
-          m_expandTabs(expandTabs) {
+        // Marlett cells are measured by the em alone: no metrics of a face
+        // the desktop lacks (finding its stand-in is slow).
+        : m_font(mappedFont(font)), m_metrics(isMarlett(font) ? QFont() : m_font, surface),
+          m_marlett(isMarlett(font)), m_expandTabs(expandTabs) {
         const double dpi = surface ? surface->logicalDpiY() : 96.0;
         m_em = font.pixelSize() > 0 ? font.pixelSize()
                                     : static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0));
         m_em = std::max(m_em, 1);
-        m_tabWidth = std::max(1, 8 * m_metrics.averageCharWidth());
+        if (m_expandTabs) { // the average width is not free to find
+            m_tabWidth = std::max(1, 8 * m_metrics.averageCharWidth());
+        }
     }
 
     const QFont& font() const { return m_font; }
@@ -319,9 +323,12 @@ int DrawTextA(HDC hdc, const QString& text, int nCount, RECT* lpRect, UINT uForm
     const std::vector<DisplayLine> lines = layoutLines(shown, uFormat, boxWidth, measure);
     const int lineHeight = measure.lineHeight();
     const int textHeight = lineHeight * static_cast<int>(lines.size());
+    std::vector<int> widths; // each line is measured once
+    widths.reserve(lines.size());
     int widest = 0;
     for (const DisplayLine& line : lines) {
-        widest = std::max(widest, measure.advance(line.text));
+        widths.push_back(measure.advance(line.text));
+        widest = std::max(widest, widths.back());
     }
 
     if (uFormat & DT_CALCRECT) {
@@ -348,8 +355,9 @@ int DrawTextA(HDC hdc, const QString& text, int nCount, RECT* lpRect, UINT uForm
     }
     const QColor textColor = toQColor(dc->textColor);
     QRect touched;
-    for (const DisplayLine& line : lines) {
-        const int width = measure.advance(line.text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const DisplayLine& line = lines[i];
+        const int width = widths[i];
         int x = box.left;
         if (uFormat & DT_CENTER) {
             x = (box.left + box.right - width) / 2;

@@ -388,7 +388,8 @@ void frmdropdown::subMenuClosed() {
     }
     const bool goingBack = sub->IsGoingBack;
     m_subMenu = nullptr;
-    dispose(sub);
+    QObject::disconnect(sub, nullptr, this, nullptr);
+    m_closedSubMenu.reset(sub); // its handler is still running
     if (!goingBack) {
         Unload();
         return;

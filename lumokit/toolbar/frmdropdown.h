@@ -12,6 +12,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 namespace lumokit {
 
 class frmdropdown : public UserControl {
@@ -100,6 +102,9 @@ private:
     bool m_open = false;
     int m_handling = 0;
     QPointer<frmdropdown> m_subMenu;
+    // The last sub-menu that closed itself: deleted once its own handler has
+    // returned, when the next one closes or with this window.
+    std::unique_ptr<frmdropdown> m_closedSubMenu;
 };
 
 } // namespace lumokit

@@ -113,6 +113,23 @@ QFont lumoadvToolbar::drawingFont() const {
     return drawing;
 }
 
+int lumoadvToolbar::captionWidth(const QString& caption) {
+    const QFont drawing = drawingFont();
+    const QString key = drawing.key();
+    if (key != m_captionFontKey || m_captionWidths.size() > 4 * ButtonCount() + 64) {
+        m_captionFontKey = key;
+        m_captionWidths.clear();
+    }
+    const auto known = m_captionWidths.constFind(caption);
+    if (known != m_captionWidths.constEnd()) {
+        return *known;
+    }
+    setDeviceFont(hDC(), drawing);
+    const int width = textExtent(hDC(), caption).width();
+    m_captionWidths.insert(caption, width);
+    return width;
+}
+
 void lumoadvToolbar::DrawControl() {
     Cls();
     const QFont drawing = drawingFont();
@@ -120,7 +137,7 @@ void lumoadvToolbar::DrawControl() {
     const ToolbarMetrics metrics =
         ToolbarLayout::metrics(ScaleWidth(), ScaleHeight(), m_settings.Border);
     const ToolbarLayoutResult layout = ToolbarLayout::layOut(
-        m_model, metrics, [this](const QString& text) { return textExtent(hDC(), text).width(); });
+        m_model, metrics, [this](const QString& text) { return captionWidth(text); });
     ToolbarPainter(hDC(), m_settings, m_model, state(), metrics, drawing).paint(layout);
 }
 

@@ -21,6 +21,7 @@
 #include <lumokit/Picture.h>
 
 #include <QFont>
+#include <QHash>
 #include <QPointer>
 
 #include <memory>
@@ -233,6 +234,8 @@ public:
     cTimer* tipTimer() const { return Timer1.get(); }
     // The font items are drawn in: the control's, with ToolbarFont's face.
     QFont drawingFont() const;
+    // The width of a caption in that font.
+    int captionWidth(const QString& caption);
 
 signals:
     void ButtonClick(int buttonindex);
@@ -312,6 +315,10 @@ private:
     ToolbarSettings m_settings;
     ToolbarInteraction m_interaction{m_model, m_settings, *this};
     LONG m_storedButtonCount = 0; // read from the bag, before the buttons
+    // Caption widths in the drawing font named by the key: every paint lays
+    // out every caption, and measuring text is dear.
+    QString m_captionFontKey;
+    QHash<QString, int> m_captionWidths;
     std::unique_ptr<MouseLeaveWatch> mSubClass;
     std::unique_ptr<cTimer> Timer1; // the tooltip delay
     QPointer<frmdropdown> fdrop;    // drop-down lists

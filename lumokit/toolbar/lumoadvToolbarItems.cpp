@@ -3,8 +3,6 @@
 // value and writes nothing. Button setters that change the row repaint;
 // the others only tell the host.
 #include "core/control/Rounding.h"
-#include "core/platform/Win32Gdi.h"
-#include "core/platform/Win32Text.h"
 #include "toolbar/lumoadvToolbar.h"
 
 namespace lumokit {
@@ -82,8 +80,7 @@ void lumoadvToolbar::setButtonCaption(LONG index, const QString& New_ButtonCapti
     }
     b->caption = New_ButtonCaption;
     if (!b->caption.isEmpty() && b->showCaption) {
-        setDeviceFont(hDC(), drawingFont());
-        b->width = roundHalfEven(textExtent(hDC(), b->caption).width() + ScaleHeight() + 8);
+        b->width = roundHalfEven(captionWidth(b->caption) + ScaleHeight() + 8);
     }
     propertyWritten("ButtonCaption");
 }

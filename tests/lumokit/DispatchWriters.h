@@ -1,15 +1,41 @@
 #pragma once
 
-// Every writer of a control's default interface, called through dispatch
-// with a value of its own (so crossed bindings show), must read back what it
-// wrote. Indexed writers use the index given. Returns how many were tried.
-#include "core/com/TypeInfo.h"
+// Controls as a host meets them: created through their class factory, every
+// member of the default interface bound, and every writer of a control's default interface, called
+// through dispatch called with a value of its own (so crossed bindings show) reading back what it
+// wrote.
+#include "core/com/BindingTable.h"
+#include "core/com/TypeLibrary.h"
 
+#include <lumokit/ComServer.h>
 #include <lumokit/DispatchClient.h>
 
 #include <gtest/gtest.h>
 
 namespace lumokittest {
+
+inline lumokit::ComPtr<lumokit::IDispatch> createObject(const lumokit::GUID& clsid) {
+    using namespace lumokit;
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(DllGetClassObject(clsid, IClassFactory::IID, factory.put()), S_OK);
+    ComPtr<IDispatch> object;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IDispatch::IID, object.put()), S_OK);
+    return object;
+}
+
+inline const lumokit::InterfaceInfo& defaultInterfaceOf(const lumokit::GUID& clsid) {
+    return *lumokit::TypeLibrary::instance().coclassById(clsid)->defaultInterface;
+}
+
+inline void expectEveryMemberBound(const lumokit::BindingTable& bindings,
+                                   const lumokit::InterfaceInfo& iface) {
+    EXPECT_EQ(bindings.boundCount(), static_cast<int>(iface.members.size()));
+    for (const lumokit::MemberInfo& member : iface.members) {
+        EXPECT_NE(bindings.find(member), nullptr) << member.name.toStdString();
+    }
+}
+
+// Indexed writers use the index given. Returns how many were tried.
 
 inline int expectWritersReadBack(const lumokit::DispatchClient& client,
                                  const lumokit::InterfaceInfo& iface, int index) {

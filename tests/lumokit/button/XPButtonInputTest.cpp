@@ -32,15 +32,8 @@ protected:
         log = std::make_unique<EventLog>(button);
     }
 
-    void hover(QPoint at = QPoint(5, 5)) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), button->mapToGlobal(QPointF(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(button, &move);
-    }
-    void leave() {
-        QEvent event(QEvent::Leave);
-        QApplication::sendEvent(button, &event);
-    }
+    void hover() { sendMove(button, QPointF(5, 5)); }
+    void leave() { sendLeave(button); }
     void showForm() {
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -141,9 +134,7 @@ TEST_F(XPButtonInput, MouseOutOncePerLeaveWithFixedArguments) {
 TEST_F(XPButtonInput, MovesWhilePressedAreNoHover) {
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     log->entries.clear();
-    QMouseEvent drag(QEvent::MouseMove, QPointF(8, 8), button->mapToGlobal(QPointF(8, 8)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(button, &drag);
+    sendMove(button, QPointF(8, 8), Qt::LeftButton);
     EXPECT_EQ(log->entries, QStringList{QStringLiteral("MouseMove(1,0,8,8)")});
     EXPECT_EQ(button->paintedLook(), 2);
     EXPECT_FALSE(isTrackingMouseLeave(button->hWnd()));

@@ -3,14 +3,12 @@
 // Shared by the XP button tests: a button with a fixed font and size and
 // an event recorder.
 #include "button/LumoXPButton.h"
-#include "core/com/TypeLibrary.h"
 #include "core/platform/Win32Gdi.h"
 #include "lumokit/LumoKitTestSupport.h"
 
 #include <lumokit/TypeLibIds.h>
 
 #include <QApplication>
-#include <QFont>
 #include <QStringList>
 #include <QStyle>
 
@@ -20,14 +18,6 @@ namespace xptest {
 
 using namespace lumokit;
 using namespace lumokittest;
-
-// Pixel results do not depend on the desktop: a fixed font face and size
-// (the surface is 96 dots per inch and has no device pixel ratio).
-inline QFont fixedFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    return font;
-}
 
 inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
     if (QApplication::style()->name() != QLatin1String("fusion")) {
@@ -40,21 +30,8 @@ inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
 }
 
 // Names of the button's events, with their arguments: "MouseDown(1,0,5,6)".
-inline QString eventName(int id) {
-    const auto& events =
-        TypeLibrary::instance().coclassById(CLSID_LumoXPButton)->eventInterface->events;
-    return id >= 1 && id <= static_cast<int>(events.size()) ? events[std::size_t(id - 1)].name
-                                                            : QStringLiteral("?");
-}
-
 inline QString describeEvent(int id, const QVariantList& args) {
-    QStringList parts;
-    for (const QVariant& arg : args) {
-        parts.append(arg.toString());
-    }
-    return args.isEmpty()
-               ? eventName(id)
-               : eventName(id) + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
+    return lumokittest::describeEvent(CLSID_LumoXPButton, id, args);
 }
 
 class EventLog {

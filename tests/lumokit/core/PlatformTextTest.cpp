@@ -4,6 +4,7 @@
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Text.h"
+#include "lumokit/LumoKitTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QImage>
 
 using namespace lumokit;
+using namespace lumokittest;
 
 namespace {
 
@@ -32,15 +34,8 @@ protected:
 
     // Bounding box of every pixel that is not white.
     QRect inked() const {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
-                    box |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        return box;
+        return boundsWhere(
+            image.rect(), [&](int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF; });
     }
     int lineHeight() const { return QFontMetrics(mappedFont(currentFont(hdc)), &image).height(); }
 

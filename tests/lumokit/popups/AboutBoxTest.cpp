@@ -6,6 +6,7 @@
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Shell.h"
 #include "core/platform/Win32Window.h"
+#include "lumokit/LumoKitTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 using namespace lumokit;
+using namespace lumokittest;
 
 namespace {
 
@@ -29,13 +31,7 @@ protected:
     }
     // Columns of the area holding pixels unlike the background column x0.
     QRect ink(const QRect& area, int x0) const {
-        QRect found;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                found |= pixel(x, y) != pixel(x0, y) ? QRect(x, y, 1, 1) : QRect();
-            }
-        }
-        return found;
+        return boundsWhere(area, [&](int x, int y) { return pixel(x, y) != pixel(x0, y); });
     }
 
     AboutBox box;

@@ -61,12 +61,8 @@ TEST_F(TooltipTest, GradientUpFromTheTooltipColourCentredTextAndABlackFrame) {
               RGB(mix(GetRValue(tooltip)), mix(GetGValue(tooltip)), mix(GetBValue(tooltip))));
 
     // The access-key underline marks where the text starts: centred.
-    QRect black;
-    for (int y = 1; y < h - 1; ++y) {
-        for (int x = 1; x < w - 1; ++x) {
-            black |= pixel(x, y) == 0 ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
+    const QRect black = lumokittest::boundsWhere(QRect(1, 1, w - 2, h - 2),
+                                                 [](int x, int y) { return pixel(x, y) == 0; });
     EXPECT_EQ(black.left(), 5);
     EXPECT_NEAR(black.center().y(), h / 2, 3);
 }

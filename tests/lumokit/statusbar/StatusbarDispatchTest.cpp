@@ -2,26 +2,21 @@
 // writer reaching its own property, error 9 reaching the host.
 #include "lumokit/DispatchWriters.h"
 
-#include "core/com/TypeLibrary.h"
 #include "statusbar/lumoStatusbarBindings.h"
 
-#include <lumokit/ComServer.h>
 #include <lumokit/TypeLibIds.h>
 
 using namespace lumokit;
+using namespace lumokittest;
 
 TEST(StatusbarDispatch, EveryMemberIsBoundEveryWriterReadsBackAndIndexesPastTheListRaise9) {
-    ComPtr<IClassFactory> factory;
-    ASSERT_EQ(DllGetClassObject(CLSID_lumoStatusbar, IClassFactory::IID, factory.put()), S_OK);
-    ComPtr<IDispatch> object;
-    ASSERT_EQ(factory->CreateInstance(nullptr, IDispatch::IID, object.put()), S_OK);
-    DispatchClient bar(object);
-    EXPECT_EQ(lumoStatusbarBindings::bindings().boundCount(), 22);
+    DispatchClient bar(createObject(CLSID_lumoStatusbar));
+    const InterfaceInfo& iface = defaultInterfaceOf(CLSID_lumoStatusbar);
+    expectEveryMemberBound(lumoStatusbarBindings::bindings(), iface);
+    EXPECT_EQ(iface.members.size(), 22u);
 
     bar.call(QStringLiteral("AddPanel"), {QStringLiteral("Ready"), 80});
-    const InterfaceInfo& iface =
-        *TypeLibrary::instance().coclassById(CLSID_lumoStatusbar)->defaultInterface;
-    EXPECT_EQ(lumokittest::expectWritersReadBack(bar, iface, 1), 10);
+    EXPECT_EQ(expectWritersReadBack(bar, iface, 1), 10);
     try {
         bar.get(QStringLiteral("PanelCaption"), {2});
         FAIL() << "no error";

@@ -7,15 +7,16 @@
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Gdi.h"
 #include "core/platform/Win32Timer.h"
+#include "lumokit/LumoKitTestSupport.h"
 
 #include <lumokit/ComError.h>
 
 #include <gtest/gtest.h>
 
-
 #include <memory>
 
 using namespace lumokit;
+using namespace lumokittest;
 
 namespace {
 
@@ -34,14 +35,9 @@ protected:
     bool tick() { return TimerSeam::fire(bar->repaintTimer()->TimerID()); }
     // Text and grip strokes: dark pixels over the light gradient.
     bool inkIn(const QRect& area) const {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            for (int y = area.top(); y <= area.bottom(); ++y) {
-                if (GetRValue(pixel(x, y)) < 128) {
-                    return true;
-                }
-            }
-        }
-        return false;
+        return !boundsWhere(area, [&](int x, int y) {
+                    return GetRValue(pixel(x, y)) < 128;
+                }).isEmpty();
     }
 
     std::unique_ptr<lumoStatusbar> bar;

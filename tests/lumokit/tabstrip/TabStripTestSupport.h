@@ -2,16 +2,12 @@
 
 // Shared by the tab strip tests: a strip with a fixed font on a form, three
 // tabs, and a log of its events by name with their arguments.
-#include "core/com/TypeLibrary.h"
 #include "core/platform/SysColors.h"
 #include "core/platform/Win32Input.h"
 #include "lumokit/LumoKitTestSupport.h"
 #include "tabstrip/lumoTabStrip.h"
 
 #include <lumokit/TypeLibIds.h>
-
-#include <QApplication>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +16,7 @@
 namespace tabtest {
 
 using namespace lumokit;
-
-inline QFont fixedFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    return font;
-}
+using namespace lumokittest;
 
 class TabStripFixture : public ::testing::Test {
 protected:
@@ -39,20 +30,10 @@ protected:
             strip->AddTab({}, QString::fromLatin1(caption),
                           QStringLiteral("about ") + QString::fromLatin1(caption));
         }
-        QObject::connect(
-            strip, &UserControl::eventRaised, strip, [this](int id, const QVariantList& args) {
-                QStringList parts;
-                for (const QVariant& arg : args) {
-                    parts.append(arg.toString());
-                }
-                const QString name = TypeLibrary::instance()
-                                         .coclassById(CLSID_lumoTabStrip)
-                                         ->eventInterface->find(id)
-                                         ->name;
-                log.append(args.isEmpty() ? name
-                                          : name + QLatin1Char('(') + parts.join(QLatin1Char(',')) +
-                                                QLatin1Char(')'));
-            });
+        QObject::connect(strip, &UserControl::eventRaised, strip,
+                         [this](int id, const QVariantList& args) {
+                             log.append(describeEvent(CLSID_lumoTabStrip, id, args));
+                         });
     }
 
     // Tab i's left edge, and a point in its lower half.
@@ -66,15 +47,8 @@ protected:
     QPoint tabPoint(LONG index) const {
         return QPoint(tabLeft(index) + strip->model().at(index).width / 2, strip->height() - 8);
     }
-    void hover(QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), strip->mapToGlobal(QPointF(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(strip, &move);
-    }
-    void leave() {
-        QEvent event(QEvent::Leave);
-        QApplication::sendEvent(strip, &event);
-    }
+    void hover(QPoint at) { sendMove(strip, at); }
+    void leave() { sendLeave(strip); }
     COLORREF pixel(int x, int y) const { return fromQColor(strip->surface().pixelColor(x, y)); }
 
     std::unique_ptr<QWidget> form;

@@ -23,20 +23,6 @@ constexpr COLORREF kBorderOver = RGB(4, 5, 6);
 constexpr COLORREF kChecked = RGB(90, 200, 90);
 constexpr COLORREF kBorderDown = RGB(7, 8, 9);
 
-void send(QWidget* window, QEvent::Type type, QPointF at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, window->mapToGlobal(at), button,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(window, &event);
-}
-
-void clickAt(QWidget* window, QPointF at) {
-    send(window, QEvent::MouseMove, at);
-    send(window, QEvent::MouseButtonPress, at);
-    send(window, QEvent::MouseButtonRelease, at);
-}
-
 // Rows 26 high: 1 "Open" 0..25, 2 "Save" (disabled) 26..51, 3 separator,
 // 4 "Mail" (drop-down with two sub-entries), 5 "Bold" (check box).
 class DropDownMenuTest : public ::testing::Test {
@@ -113,7 +99,7 @@ TEST_F(DropDownMenuTest, DisabledEntriesSeparatorsAndEmptySpaceLeaveTheMenuOpen)
     EXPECT_FALSE(menu->menu().entry(2)->isChecked) << "a disabled entry keeps its state";
     EXPECT_FALSE(menu->menu().entry(3)->isChecked);
 
-    send(menu.get(), QEvent::MouseButtonPress, QPointF(-5, 10)); // captured: outside
+    sendMouse(menu.get(), QEvent::MouseButtonPress, QPointF(-5, 10)); // captured: outside
     ASSERT_EQ(closed.count(), 1);
     EXPECT_TRUE(menu->result().IsCancel);
     EXPECT_TRUE(menu->result().isSubCancel);
@@ -121,9 +107,9 @@ TEST_F(DropDownMenuTest, DisabledEntriesSeparatorsAndEmptySpaceLeaveTheMenuOpen)
 
 TEST_F(DropDownMenuTest, ASubMenuOpensFromTheArrowAndGoingBackKeepsTheParentOpen) {
     const int w = menu->width();
-    send(menu.get(), QEvent::MouseMove, QPointF(w - 30, rowY(4)));
+    sendMove(menu.get(), QPointF(w - 30, rowY(4)));
     EXPECT_EQ(menu->subMenu(), nullptr) << "only the last 18 pixels open it";
-    send(menu.get(), QEvent::MouseMove, QPointF(w - 10, rowY(4)));
+    sendMove(menu.get(), QPointF(w - 10, rowY(4)));
     frmdropdown* sub = menu->subMenu();
     ASSERT_NE(sub, nullptr);
     EXPECT_TRUE(sub->isSubMenu);
@@ -133,13 +119,13 @@ TEST_F(DropDownMenuTest, ASubMenuOpensFromTheArrowAndGoingBackKeepsTheParentOpen
     EXPECT_EQ(GetCapture(), sub->hWnd());
 
     QSignalSpy parentClosed(menu.get(), &frmdropdown::Unloaded);
-    send(sub, QEvent::MouseMove, QPointF(-25, 5));
+    sendMove(sub, QPointF(-25, 5));
     EXPECT_EQ(menu->subMenu(), nullptr);
     EXPECT_EQ(parentClosed.count(), 0);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(GetCapture(), menu->hWnd()) << "the parent holds the mouse again";
 
-    send(menu.get(), QEvent::MouseMove, QPointF(w - 10, rowY(4)));
+    sendMove(menu.get(), QPointF(w - 10, rowY(4)));
     sub = menu->subMenu();
     ASSERT_NE(sub, nullptr);
     clickAt(sub, QPointF(30, 30)); // "Reply", checked before
@@ -156,7 +142,7 @@ TEST_F(DropDownMenuTest, TheArrowOfAnEntryWithoutSubEntriesIsAChoiceOfItsOwn) {
     menu->beginMenu();
     menu->AddMenu(QStringLiteral("Print"), {}, sStyle::sDropDown, 7, true, true, false, 0);
     QSignalSpy closed(menu.get(), &frmdropdown::Unloaded);
-    send(menu.get(), QEvent::MouseMove, QPointF(menu->width() - 5, 5));
+    sendMove(menu.get(), QPointF(menu->width() - 5, 5));
     ASSERT_EQ(closed.count(), 1);
     const DropDownResult r = menu->result();
     EXPECT_TRUE(r.isCustomSub);
@@ -177,7 +163,7 @@ TEST_F(DropDownMenuTest, AMenuTallerThanTheScreenIsCutShortOfIt) {
 }
 
 TEST_F(DropDownMenuTest, HotEntryCheckedCellSeparatorAndFrame) {
-    send(menu.get(), QEvent::MouseMove, QPointF(30, rowY(1)));
+    sendMove(menu.get(), QPointF(30, rowY(1)));
     const int right = menu->width() - 2;
     EXPECT_EQ(pixel(1, 10), kOver) << "the hot row is filled from 0";
     EXPECT_EQ(pixel(2, 10), kBorderOver) << "and framed from 2";

@@ -3,6 +3,7 @@
 // flows that go through real windows (drop-down, overflow and pop-up menus,
 // the tooltip delay, the mouse leaving).
 #include "ToolbarTestSupport.h"
+#include "lumokit/DispatchWriters.h"
 
 #include "core/control/cTimer.h"
 #include "core/platform/SysColors.h"
@@ -29,28 +30,6 @@ namespace {
 
 constexpr COLORREF kScribble = RGB(255, 0, 255);
 
-void send(QWidget* window, QEvent::Type type, QPointF at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, window->mapToGlobal(at), button,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(window, &event);
-}
-
-void clickAt(QWidget* window, QPointF at) {
-    send(window, QEvent::MouseMove, at);
-    send(window, QEvent::MouseButtonPress, at);
-    send(window, QEvent::MouseButtonRelease, at);
-}
-
-ComPtr<IDispatch> createToolbar() {
-    ComPtr<IClassFactory> factory;
-    EXPECT_EQ(DllGetClassObject(CLSID_lumoadvToolbar, IClassFactory::IID, factory.put()), S_OK);
-    ComPtr<IDispatch> object;
-    EXPECT_EQ(factory->CreateInstance(nullptr, IDispatch::IID, object.put()), S_OK);
-    return object;
-}
-
 // A value of the declared type for every writer.
 QVariant valueFor(VarKind kind) {
     switch (kind) {
@@ -72,7 +51,7 @@ QVariant valueFor(VarKind kind) {
 }
 
 TEST(ToolbarControlTest, WritersTellTheHostAndRepaintAsTheirContractSays) {
-    ComPtr<IDispatch> object = createToolbar();
+    ComPtr<IDispatch> object = createObject(CLSID_lumoadvToolbar);
     DispatchClient client(object);
     auto* toolbar = qobject_cast<lumoadvToolbar*>(object.as<IControl>()->GetWidget());
     ASSERT_NE(toolbar, nullptr);
@@ -84,36 +63,17 @@ TEST(ToolbarControlTest, WritersTellTheHostAndRepaintAsTheirContractSays) {
     toolbar->AddPopUpMenu(QStringLiteral("Cut"), {});
     toolbar->AddPopUpSubMenu(1, QStringLiteral("Word"), {});
 
-    const InterfaceInfo& iface =
-        *TypeLibrary::instance().coclassById(CLSID_lumoadvToolbar)->defaultInterface;
-    EXPECT_EQ(lumoadvToolbarBindings::bindings().boundCount(),
-              static_cast<int>(iface.members.size()));
+    const InterfaceInfo& iface = defaultInterfaceOf(CLSID_lumoadvToolbar);
+    expectEveryMemberBound(lumoadvToolbarBindings::bindings(), iface);
     EXPECT_EQ(iface.members.size(), 130u);
 
-    const QStringList repainting = {"ButtonColor",
-                                    "ButtonColorOver",
-                                    "ButtonColorDown",
-                                    "ButtonBorderColor",
-                                    "ButtonBorderColorOver",
-                                    "ButtonBorderColorDown",
-                                    "CheckedColor",
-                                    "IconSizeWidth",
-                                    "IconSizeHeight",
-                                    "Style",
-                                    "Border",
-                                    "BackgroundFade",
-                                    "StripColor",
-                                    "SepColor",
-                                    "ToolbarFont",
-                                    "ButtonPicture",
-                                    "ButtonEnable",
-                                    "ButtonVisible",
-                                    "ButtonIsChecked",
-                                    "ButtonCaption",
-                                    "ButtonStyle",
-                                    "ButtonShowCaption",
-                                    "DropDownCount",
-                                    "ButtonPlaceHolderWidth"};
+    const QStringList repainting =
+        QStringLiteral("ButtonColor ButtonColorOver ButtonColorDown ButtonBorderColor "
+                       "ButtonBorderColorOver ButtonBorderColorDown CheckedColor IconSizeWidth "
+                       "IconSizeHeight Style Border BackgroundFade StripColor SepColor ToolbarFont "
+                       "ButtonPicture ButtonEnable ButtonVisible ButtonIsChecked ButtonCaption "
+                       "ButtonStyle ButtonShowCaption DropDownCount ButtonPlaceHolderWidth")
+            .split(QLatin1Char(' '));
     for (const MemberInfo& member : iface.members) {
         if (member.kind != InvokeKind::PropertyPut && member.kind != InvokeKind::PropertyPutRef) {
             continue;
@@ -205,8 +165,7 @@ TEST_F(ToolbarWindowsTest, TheArrowOpensTheListBelowTheButtonAndAChoiceComesBack
     EXPECT_EQ(log->entries, (QStringList{"MouseDown(1,0,58,5)", "MouseUp(1,0,58,5)"}))
         << "neither ButtonClick nor Click";
 
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(toolbar.get(), &leave);
+    sendLeave(toolbar.get());
     EXPECT_EQ(toolbar->state().PressedIndex, 1) << "leaving keeps the pressed look";
 
     log->entries.clear();
@@ -251,7 +210,7 @@ TEST_F(ToolbarWindowsTest, TheOverflowListStartsAtTheFirstHiddenButtonAndKeepsIt
     EXPECT_EQ(more->menu().entry(1)->SubCount(), 2) << "Mail's items under Mail's entry";
     EXPECT_EQ(more->menu().entry(2)->SubCount(), 0);
 
-    send(more, QEvent::MouseMove, QPointF(more->width() - 5, entryY(more, 1)));
+    sendMove(more, QPointF(more->width() - 5, entryY(more, 1)));
     frmdropdown* sub = more->subMenu();
     ASSERT_NE(sub, nullptr);
     log->entries.clear();
@@ -283,7 +242,7 @@ TEST_F(ToolbarWindowsTest, ThePopUpMenuShowsWhereTheHostSaysAndReportsASubItem) 
     EXPECT_TRUE(popUp->xPopupMenu);
     EXPECT_EQ(popUp->pos(), QPoint(100, 200));
 
-    send(popUp, QEvent::MouseMove, QPointF(popUp->width() - 5, entryY(popUp, 2)));
+    sendMove(popUp, QPointF(popUp->width() - 5, entryY(popUp, 2)));
     ASSERT_NE(popUp->subMenu(), nullptr);
     clickAt(popUp->subMenu(), QPointF(20, 30));
     EXPECT_EQ(log->entries, QStringList{"PopUpSubMenuClick(2,2)"});
@@ -293,7 +252,7 @@ TEST_F(ToolbarWindowsTest, ThePopUpMenuShowsWhereTheHostSaysAndReportsASubItem) 
 
 TEST_F(ToolbarWindowsTest, ATipShowsAfterTheDelayAndTheChevronZoneShowsMoreText) {
     toolbar->AddButton({}, QStringLiteral("Open"), sStyle::sNormal, QStringLiteral("Open a file"));
-    send(toolbar.get(), QEvent::MouseMove, QPointF(10, 5));
+    sendMove(toolbar.get(), QPointF(10, 5));
     cTimer* timer = toolbar->tipTimer();
     EXPECT_EQ(timer->Interval(), 500);
     EXPECT_EQ(Tooltip::current(), nullptr);
@@ -302,7 +261,7 @@ TEST_F(ToolbarWindowsTest, ATipShowsAfterTheDelayAndTheChevronZoneShowsMoreText)
     EXPECT_EQ(Tooltip::current()->TipText(), QStringLiteral("Open a file"));
     EXPECT_EQ(timer->Interval(), 0);
 
-    send(toolbar.get(), QEvent::MouseMove, QPointF(295, 5));
+    sendMove(toolbar.get(), QPointF(295, 5));
     EXPECT_EQ(Tooltip::current(), nullptr) << "another place hides the tip";
     ASSERT_TRUE(TimerSeam::fire(timer->TimerID()));
     EXPECT_EQ(Tooltip::current()->TipText(), QStringLiteral("More..."));
@@ -310,11 +269,10 @@ TEST_F(ToolbarWindowsTest, ATipShowsAfterTheDelayAndTheChevronZoneShowsMoreText)
 
 TEST_F(ToolbarWindowsTest, LeavingRaisesMouseOutOncePerArming) {
     toolbar->AddButton({}, QStringLiteral("Open"));
-    send(toolbar.get(), QEvent::MouseMove, QPointF(10, 5));
+    sendMove(toolbar.get(), QPointF(10, 5));
     EXPECT_EQ(toolbar->state().HoverIndex, 0);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(toolbar.get(), &leave);
-    QApplication::sendEvent(toolbar.get(), &leave);
+    sendLeave(toolbar.get());
+    sendLeave(toolbar.get());
     EXPECT_EQ(log->entries, QStringList{"MouseOut(1,0,1,1)"});
     EXPECT_EQ(toolbar->state().HoverIndex, -1);
 }

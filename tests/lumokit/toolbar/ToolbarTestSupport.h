@@ -3,7 +3,6 @@
 // Shared by the toolbar tests: a toolbar with a fixed font and size, event
 // names from the type library ("ButtonClick(3)"), a recorder of what the
 // state rules ask of their host, and small pictures.
-#include "core/com/TypeLibrary.h"
 #include "lumokit/LumoKitTestSupport.h"
 #include "toolbar/lumoadvToolbar.h"
 
@@ -25,12 +24,6 @@ namespace tbtest {
 
 using namespace lumokit;
 using namespace lumokittest;
-
-inline QFont fixedFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    return font;
-}
 
 inline std::unique_ptr<lumoadvToolbar> makeToolbar(int w = 300, int h = 24) {
     auto toolbar = std::make_unique<lumoadvToolbar>();
@@ -60,21 +53,8 @@ inline ToolbarModel::NewMenuItem newItem(const QString& caption, sStyle style = 
     return item;
 }
 
-inline QString eventName(int id) {
-    const auto& events =
-        TypeLibrary::instance().coclassById(CLSID_lumoadvToolbar)->eventInterface->events;
-    return id >= 1 && id <= static_cast<int>(events.size()) ? events[std::size_t(id - 1)].name
-                                                            : QStringLiteral("?");
-}
-
 inline QString describeEvent(int id, const QVariantList& args) {
-    QStringList parts;
-    for (const QVariant& arg : args) {
-        parts.append(arg.toString());
-    }
-    return args.isEmpty()
-               ? eventName(id)
-               : eventName(id) + QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
+    return lumokittest::describeEvent(CLSID_lumoadvToolbar, id, args);
 }
 
 // Events a toolbar raised, without the moves' MouseOverButton.

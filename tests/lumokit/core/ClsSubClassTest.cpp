@@ -93,7 +93,7 @@ TEST_F(Subclassing, HostSinkReceivesEventOneAndItsChangesCount) {
     EXPECT_EQ(delivered()[0].msg, WM_RBUTTONDOWN);
 }
 
-TEST_F(Subclassing, SecondSubclassingOfAWindowIsRefused) {
+TEST_F(Subclassing, ASecondSubclassingIsRefusedAndReleaseRestoresThePreviousProcedure) {
     clsSubClass first;
     clsSubClass second;
     ASSERT_TRUE(first.SubClassHwnd(hwnds[0], true));
@@ -102,18 +102,15 @@ TEST_F(Subclassing, SecondSubclassingOfAWindowIsRefused) {
     EXPECT_EQ(GetPropA(hwnds[0], "SSC_OBJADDR"), reinterpret_cast<HANDLE>(&first));
     EXPECT_EQ(first.windowEntries(), std::vector<HWND>{hwnds[0]});
     EXPECT_TRUE(second.windowEntries().empty());
-}
 
-TEST_F(Subclassing, ReleaseRestoresThePreviousProcedureOrReportsFalse) {
-    clsSubClass subclass;
-    EXPECT_FALSE(subclass.SubClassHwnd(hwnds[1], false)) << "never subclassed";
+    // Release restores the previous procedure, or reports false.
+    EXPECT_FALSE(first.SubClassHwnd(hwnds[1], false)) << "never subclassed";
     EXPECT_EQ(GetWindowLongA(hwnds[1], GWL_WNDPROC), procToLong(&baseProc));
-    subclass.SubClassHwnd(hwnds[0], true);
-    EXPECT_TRUE(subclass.SubClassHwnd(hwnds[0], false));
+    EXPECT_TRUE(first.SubClassHwnd(hwnds[0], false));
     EXPECT_EQ(GetWindowLongA(hwnds[0], GWL_WNDPROC), procToLong(&baseProc));
     EXPECT_EQ(GetPropA(hwnds[0], "SSC_OLDPROC"), 0);
     EXPECT_EQ(GetPropA(hwnds[0], "SSC_OBJADDR"), 0);
-    EXPECT_TRUE(subclass.windowEntries().empty());
+    EXPECT_TRUE(first.windowEntries().empty());
 }
 
 TEST_F(Subclassing, DeadWindowsAreRefusedAndForgotten) {

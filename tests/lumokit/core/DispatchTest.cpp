@@ -3,7 +3,6 @@
 // driven through a recording object bound to real interfaces.
 #include "core/com/ClassObject.h"
 #include "core/com/MemberBindings.h"
-#include "core/com/ServerModule.h"
 #include "core/com/TypeLibrary.h"
 
 #include <lumokit/ComControl.h>
@@ -111,20 +110,6 @@ DISPID idOf(IDispatch* object, const char* name) {
 }
 
 } // namespace
-
-TEST(ComDispatch, ObjectsLiveUntilTheLastReleaseAndAreCounted) {
-    const long before = ServerModule::liveObjects();
-    ComPtr<IDispatch> object = makeObject(CLSID_lumoStatusbar, statusbarBindings());
-    EXPECT_EQ(Recorder::alive, 1);
-    EXPECT_EQ(ServerModule::liveObjects(), before + 1);
-
-    IDispatch* raw = object.get();
-    EXPECT_EQ(raw->AddRef(), 2u);
-    EXPECT_EQ(raw->Release(), 1u);
-    object.reset();
-    EXPECT_EQ(Recorder::alive, 0);
-    EXPECT_EQ(ServerModule::liveObjects(), before);
-}
 
 TEST(ComDispatch, QueryInterfaceGivesTheObjectsInterfacesOnly) {
     ComPtr<IDispatch> object = makeObject(CLSID_lumoStatusbar, statusbarBindings());

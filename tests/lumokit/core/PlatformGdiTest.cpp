@@ -194,12 +194,6 @@ TEST_F(Surface, ObjectsAreCountedUntilDeletedAndRefuseUseAfterwards) {
     EXPECT_EQ(at(0, 0), kWhite);
 }
 
-struct ColourCase {
-    OLE_COLOR input;
-    HRESULT result;
-    COLORREF output;
-};
-
 TEST(OleTranslateColor, SystemAndPlainColours) {
     struct Case {
         OLE_COLOR input;

@@ -40,28 +40,6 @@ std::string summary(const MemberInfo& m) {
     return text.toStdString();
 }
 
-TEST(TypeLibrary, ClassesWithTheirInterfacesCountsAndToolboxImages) {
-    struct Row {
-        const char* name;
-        int members, events, toolboxImage; // 0: not a control
-    };
-    const Row rows[] = {{"LumoXPButton", 72, 16, 30000}, {"lumoadvToolbar", 130, 15, 30001},
-                        {"lumoTabStrip", 52, 10, 30002}, {"lumoStatusbar", 22, 0, 30003},
-                        {"clsSubClass", 1, 1, 0},        {"cTimer", 6, 1, 0}};
-    EXPECT_EQ(lib().coclasses.size(), std::size(rows));
-    for (const Row& row : rows) {
-        const CoClassInfo& c = coclass(row.name);
-        const QString name = QLatin1String(row.name);
-        EXPECT_EQ(c.defaultInterface->name, QLatin1Char('_') + name);
-        EXPECT_EQ(c.eventInterface->name, QStringLiteral("__") + name);
-        EXPECT_EQ(static_cast<int>(c.defaultInterface->members.size()), row.members) << row.name;
-        EXPECT_EQ(static_cast<int>(c.eventInterface->events.size()), row.events) << row.name;
-        EXPECT_EQ(c.control, row.toolboxImage != 0) << row.name;
-        EXPECT_EQ(c.toolboxImageId, row.toolboxImage) << row.name;
-        EXPECT_EQ(c.progId(), QStringLiteral("LumoKit.") + name);
-    }
-}
-
 TEST(TypeLibrary, MembersAtTheEdgesOfTheirSlotOrder) {
     struct Row {
         const char* className;

@@ -86,9 +86,8 @@ TEST_F(Hosting, ClickOnlyForALeftReleaseOverTheControlAndMovesCarryTheHeldButton
                      QStringLiteral("MouseUp(1,1,5,6)"), QStringLiteral("Click"),
                      QStringLiteral("MouseDown(1,0,5,6)"), QStringLiteral("MouseUp(1,0,120,6)"),
                      QStringLiteral("MouseDown(2,2,2,3)"), QStringLiteral("MouseUp(2,2,2,3)")}));
-}
 
-TEST_F(Hosting, TheSecondPressOfADoubleClickIsNoClick) {
+    control->calls.clear(); // the second press of a double click is no click
     doubleClick(control, QPoint(4, 4));
     EXPECT_EQ(control->calls,
               (QStringList{QStringLiteral("MouseDown(1,0,4,4)"), QStringLiteral("MouseUp(1,0,4,4)"),

@@ -67,20 +67,6 @@ protected:
 
 } // namespace
 
-TEST_F(ServerTest, RegistrationRecordsTheLoadedLibrary) {
-    const auto registry = Registry::read(Registry::filePath());
-    ASSERT_TRUE(registry);
-    for (const char* progId :
-         {"LumoKit.LumoXPButton", "LumoKit.lumoadvToolbar", "LumoKit.lumoTabStrip",
-          "LumoKit.lumoStatusbar", "LumoKit.clsSubClass", "LumoKit.cTimer"}) {
-        const auto entry = Registry::findProgId(*registry, QString::fromLatin1(progId));
-        ASSERT_TRUE(entry) << progId;
-        EXPECT_EQ(QFileInfo(entry->serverPath).canonicalFilePath(),
-                  QFileInfo(libraryPath).canonicalFilePath())
-            << progId;
-    }
-}
-
 TEST_F(ServerTest, OnlyTheEntryPointsAreVisible) {
     void* handle = HostLoader::LoadServer(libraryPath);
     ASSERT_NE(handle, nullptr);

@@ -47,8 +47,7 @@ protected:
 
 TEST_F(XPButtonInput, ClickRaisesDownUpDropClickClickAndLooksFollow) {
     hover();
-    EXPECT_EQ(log->entries,
-              (QStringList{QStringLiteral("MouseMove(0,0,5,5)"), QStringLiteral("MouseOver")}));
+    EXPECT_EQ(log->entries, (QStringList{"MouseMove(0,0,5,5)", "MouseOver"}));
     EXPECT_TRUE(button->isOver());
     EXPECT_EQ(button->paintedLook(), 1);
 
@@ -120,7 +119,7 @@ TEST_F(XPButtonInput, MouseOutOncePerLeaveWithFixedArguments) {
     hover();
     leave();
     leave();
-    EXPECT_EQ(log->withoutMoves(), QStringList{QStringLiteral("MouseOut(1,0,0,0)")});
+    EXPECT_EQ(log->withoutMoves(), QStringList{"MouseOut(1,0,0,0)"});
     EXPECT_FALSE(button->isOver());
     EXPECT_EQ(button->paintedLook(), 0);
 
@@ -135,7 +134,7 @@ TEST_F(XPButtonInput, MovesWhilePressedAreNoHover) {
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     log->entries.clear();
     sendMove(button, QPointF(8, 8), Qt::LeftButton);
-    EXPECT_EQ(log->entries, QStringList{QStringLiteral("MouseMove(1,0,8,8)")});
+    EXPECT_EQ(log->entries, QStringList{"MouseMove(1,0,8,8)"});
     EXPECT_EQ(button->paintedLook(), 2);
     EXPECT_FALSE(isTrackingMouseLeave(button->hWnd()));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
@@ -148,8 +147,7 @@ TEST_F(XPButtonInput, DisabledButtonClicksOnEnterOnly) {
     // Messages reach the handlers as the window manager would deliver them.
     SendMessageA(button->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(button->hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(log->entries, (QStringList{QStringLiteral("MouseDown(1,0,5,5)"),
-                                         QStringLiteral("MouseUp(1,0,5,5)")}));
+    EXPECT_EQ(log->entries, (QStringList{"MouseDown(1,0,5,5)", "MouseUp(1,0,5,5)"}));
     EXPECT_FALSE(button->Value());
 
     log->entries.clear();
@@ -159,7 +157,7 @@ TEST_F(XPButtonInput, DisabledButtonClicksOnEnterOnly) {
     EXPECT_TRUE(log->entries.isEmpty());
     SendMessageA(button->hWnd(), WM_KEYDOWN, VK_RETURN, 1);
     SendMessageA(button->hWnd(), WM_KEYUP, VK_RETURN, 1);
-    EXPECT_EQ(log->entries, QStringList{QStringLiteral("Click")}) << "no key events either";
+    EXPECT_EQ(log->entries, QStringList{"Click"}) << "no key events either";
     SendMessageA(button->hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(log->count(QStringLiteral("Click")), 1);
     EXPECT_EQ(button->paintedLook(), 0);
@@ -172,18 +170,9 @@ TEST_F(XPButtonInput, KeysOfAnEnabledButton) {
         bool clicks;
     };
     const Case cases[] = {
-        {Qt::Key_Return,
-         {QStringLiteral("Click"), QStringLiteral("KeyDown(13,0)"), QStringLiteral("KeyPress(13)"),
-          QStringLiteral("KeyUp(13,0)")},
-         true},
-        {Qt::Key_Space,
-         {QStringLiteral("Click"), QStringLiteral("KeyDown(32,0)"), QStringLiteral("KeyPress(32)"),
-          QStringLiteral("KeyUp(32,0)")},
-         true},
-        {Qt::Key_A,
-         {QStringLiteral("KeyDown(65,0)"), QStringLiteral("KeyPress(97)"),
-          QStringLiteral("KeyUp(65,0)")},
-         false},
+        {Qt::Key_Return, {"Click", "KeyDown(13,0)", "KeyPress(13)", "KeyUp(13,0)"}, true},
+        {Qt::Key_Space, {"Click", "KeyDown(32,0)", "KeyPress(32)", "KeyUp(32,0)"}, true},
+        {Qt::Key_A, {"KeyDown(65,0)", "KeyPress(97)", "KeyUp(65,0)"}, false},
     };
     for (const Case& c : cases) {
         log->entries.clear();

@@ -42,7 +42,7 @@ TEST(ControlEvents, SinkThenSignalByNameAndReferenceArgumentsComeBackFromBoth) {
     });
     QVariantList args{65};
     EXPECT_TRUE(control.raiseEvent(&EventfulControl::KeyPress, args));
-    EXPECT_EQ(heard, (QStringList{QStringLiteral("sink 10 65"), QStringLiteral("signal 66")}));
+    EXPECT_EQ(heard, (QStringList{"sink 10 65", "signal 66"}));
     EXPECT_EQ(args[0], QVariant(0)) << "as the signal's handler left it, still an int";
 
     heard.clear();
@@ -50,7 +50,7 @@ TEST(ControlEvents, SinkThenSignalByNameAndReferenceArgumentsComeBackFromBoth) {
         heard.append(QStringLiteral("drop %1 %2").arg(x).arg(y));
     });
     control.raiseEvent(&EventfulControl::DropClick, 1.5f, 2.0f);
-    EXPECT_EQ(heard, (QStringList{QStringLiteral("sink 2 1.5"), QStringLiteral("drop 1.5 2")}));
+    EXPECT_EQ(heard, (QStringList{"sink 2 1.5", "drop 1.5 2"}));
     EXPECT_EQ(control.eventIdOf(QMetaMethod::fromSignal(&EventfulControl::NotAnEvent)), 0);
 }
 

@@ -87,11 +87,10 @@ TEST(PropertyBag, KeysKeepTheirFirstWriteOrder) {
     bag.WriteProperty(QStringLiteral("BorderColor"), QVariant::fromValue<OLE_COLOR>(1));
     bag.WriteProperty(QStringLiteral("Icon"), QVariant::fromValue(redIcon()));
     bag.WriteProperty(QStringLiteral("Caption"), QStringLiteral("b"));
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Caption"), QStringLiteral("BorderColor"),
-                                       QStringLiteral("Icon")}));
+    EXPECT_EQ(bag.keys(), (QStringList{"Caption", "BorderColor", "Icon"}));
     bag.WriteProperty(QStringLiteral("BorderColor"), QVariant::fromValue<OLE_COLOR>(0),
                       QVariant::fromValue<OLE_COLOR>(0));
-    EXPECT_EQ(bag.keys(), (QStringList{QStringLiteral("Caption"), QStringLiteral("Icon")}))
+    EXPECT_EQ(bag.keys(), (QStringList{"Caption", "Icon"}))
         << "writing the default removes the key";
     EXPECT_FALSE(bag.WriteProperty(QStringLiteral("Odd"), QVariant(3.5)));
     EXPECT_FALSE(bag.contains(QStringLiteral("Odd")));

@@ -20,9 +20,9 @@ TEST(RetryTrap, RetryRunsTheStatementAgainAndCancelGivesUp) {
         }
     }));
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("9|Subscript out of range?")});
+    EXPECT_EQ(messages.shown, QStringList{"9|Subscript out of range?"});
 
     messages.shown.clear();
     EXPECT_FALSE(RetryTrap()([] { throw std::bad_alloc(); }));
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("7|Out of memory?")});
+    EXPECT_EQ(messages.shown, QStringList{"7|Out of memory?"});
 }

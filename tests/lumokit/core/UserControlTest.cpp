@@ -80,19 +80,15 @@ TEST_F(Hosting, ClickOnlyForALeftReleaseOverTheControlAndMovesCarryTheHeldButton
     QTest::mousePress(control, Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(120, 6));
     QTest::mouseClick(control, Qt::RightButton, Qt::ControlModifier, QPoint(2, 3));
-    EXPECT_EQ(
-        control->calls,
-        (QStringList{QStringLiteral("MouseMove(3,4,7,8)"), QStringLiteral("MouseDown(1,1,5,6)"),
-                     QStringLiteral("MouseUp(1,1,5,6)"), QStringLiteral("Click"),
-                     QStringLiteral("MouseDown(1,0,5,6)"), QStringLiteral("MouseUp(1,0,120,6)"),
-                     QStringLiteral("MouseDown(2,2,2,3)"), QStringLiteral("MouseUp(2,2,2,3)")}));
+    EXPECT_EQ(control->calls,
+              (QStringList{"MouseMove(3,4,7,8)", "MouseDown(1,1,5,6)", "MouseUp(1,1,5,6)", "Click",
+                           "MouseDown(1,0,5,6)", "MouseUp(1,0,120,6)", "MouseDown(2,2,2,3)",
+                           "MouseUp(2,2,2,3)"}));
 
     control->calls.clear(); // the second press of a double click is no click
     doubleClick(control, QPoint(4, 4));
-    EXPECT_EQ(control->calls,
-              (QStringList{QStringLiteral("MouseDown(1,0,4,4)"), QStringLiteral("MouseUp(1,0,4,4)"),
-                           QStringLiteral("Click"), QStringLiteral("DblClick"),
-                           QStringLiteral("MouseUp(1,0,4,4)")}));
+    EXPECT_EQ(control->calls, (QStringList{"MouseDown(1,0,4,4)", "MouseUp(1,0,4,4)", "Click",
+                                           "DblClick", "MouseUp(1,0,4,4)"}));
 }
 
 TEST_F(Hosting, SwallowedPressGivesNoMouseDownAndNoClick) {
@@ -102,7 +98,7 @@ TEST_F(Hosting, SwallowedPressGivesNoMouseDownAndNoClick) {
         [](HWND, UINT& msg, WPARAM&, LPARAM&, bool& cancel) { cancel = msg == WM_LBUTTONDOWN; });
     subclass.SubClassHwnd(control->hWnd(), true);
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(control->calls, (QStringList{QStringLiteral("MouseUp(1,0,5,5)")}));
+    EXPECT_EQ(control->calls, (QStringList{"MouseUp(1,0,5,5)"}));
 }
 
 TEST_F(Hosting, FocusMessagesReachTheFocusHandlers) {
@@ -114,10 +110,8 @@ TEST_F(Hosting, FocusMessagesReachTheFocusHandlers) {
     control->clearFocus();
     control->setFocus();
     control->clearFocus();
-    EXPECT_EQ(control->calls,
-              (QStringList{QStringLiteral("LostFocus"), QStringLiteral("ExitFocus"),
-                           QStringLiteral("EnterFocus"), QStringLiteral("GotFocus"),
-                           QStringLiteral("LostFocus"), QStringLiteral("ExitFocus")}));
+    EXPECT_EQ(control->calls, (QStringList{"LostFocus", "ExitFocus", "EnterFocus", "GotFocus",
+                                           "LostFocus", "ExitFocus"}));
 }
 
 TEST_F(Hosting, SurfaceKeepsItsDrawingWhenResizedAndIsShownOnPaint) {
@@ -132,7 +126,7 @@ TEST_F(Hosting, SurfaceKeepsItsDrawingWhenResizedAndIsShownOnPaint) {
     EXPECT_EQ(control->surface().size(), QSize(120, 40));
     EXPECT_TRUE(control->calls.isEmpty());
     form->show();
-    EXPECT_EQ(control->calls, QStringList{QStringLiteral("Resize(120,40)")});
+    EXPECT_EQ(control->calls, QStringList{"Resize(120,40)"});
     control->resize(130, 40);
     EXPECT_EQ(control->calls.last(), QStringLiteral("Resize(130,40)"));
     const QImage shown = control->grab().toImage();
@@ -151,7 +145,7 @@ TEST_F(Hosting, AmbientPropertiesComeFromTheContainerOrPlainDefaults) {
     EXPECT_EQ(control->calls.last(), QStringLiteral("AmbientChanged(DisplayAsDefault)"));
     QSignalSpy spy(control, &UserControl::propertyChanged);
     control->PropertyChanged(QStringLiteral("Caption"));
-    EXPECT_EQ(site.changed, QStringList{QStringLiteral("Caption")});
+    EXPECT_EQ(site.changed, QStringList{"Caption"});
     EXPECT_EQ(spy.count(), 1);
     control->setContainer(nullptr);
 }

@@ -199,8 +199,7 @@ TEST_F(ServerTest, AHostFillsClicksAndSavesTheToolbarKnowingOnlyItsProgId) {
                           Qt::NoModifier);
         QApplication::sendEvent(window, &event);
     }
-    EXPECT_EQ(events, (QStringList{QStringLiteral("MouseDown/4"), QStringLiteral("MouseUp/4"),
-                                   QStringLiteral("ButtonClick/1"), QStringLiteral("Click/0")}));
+    EXPECT_EQ(events, (QStringList{"MouseDown/4", "MouseUp/4", "ButtonClick/1", "Click/0"}));
     EXPECT_TRUE(toolbar.get(QStringLiteral("ButtonIsChecked"), {2}).toBool());
 
     PropertyBag bag;

@@ -25,15 +25,14 @@ TEST_F(TabStrip, AClickRaisesDownUpThenTabClickAndADoubleClickIsTwoClicks) {
     hover(at);
     QTest::mouseClick(strip, Qt::LeftButton, {}, at);
     EXPECT_EQ(log, (QStringList{QStringLiteral("MouseMove(0,0,%1,%2)").arg(at.x()).arg(at.y()),
-                                QStringLiteral("MouseOverTab(2,about Two)"),
+                                "MouseOverTab(2,about Two)",
                                 QStringLiteral("MouseDown(1,0,%1,%2)").arg(at.x()).arg(at.y()),
                                 QStringLiteral("MouseUp(1,0,%1,%2)").arg(at.x()).arg(at.y()),
-                                QStringLiteral("TabClick(2)")}));
+                                "TabClick(2)"}));
     EXPECT_EQ(strip->Selected(), 2);
     log.clear();
     lumokittest::doubleClick(strip, tabPoint(3));
-    EXPECT_EQ(log.filter(QStringLiteral("TabClick")),
-              (QStringList{QStringLiteral("TabClick(3)"), QStringLiteral("TabClick(3)")}));
+    EXPECT_EQ(log.filter(QStringLiteral("TabClick")), (QStringList{"TabClick(3)", "TabClick(3)"}));
 }
 
 TEST_F(TabStrip, LeavingRaisesMouseOutOnceAndDropsTheHoverLook) {
@@ -43,20 +42,18 @@ TEST_F(TabStrip, LeavingRaisesMouseOutOnceAndDropsTheHoverLook) {
     EXPECT_EQ(pixel(at.x(), at.y()), translateColor(strip->TabColorOver()));
     leave();
     leave();
-    EXPECT_EQ(log.filter(QStringLiteral("MouseOut")), QStringList{QStringLiteral("MouseOut")});
+    EXPECT_EQ(log.filter(QStringLiteral("MouseOut")), QStringList{"MouseOut"});
     EXPECT_EQ(pixel(at.x(), at.y()), translateColor(strip->TabColor()));
 }
 
 TEST_F(TabStrip, KeysAnnounceAfterKeyUpFromTheTabTheHostSelected) {
     SendMessageA(strip->hWnd(), WM_SETFOCUS, 0, 0);
     QTest::keyClick(strip, Qt::Key_Right);
-    EXPECT_EQ(log, (QStringList{QStringLiteral("KeyDown(39,0)"), QStringLiteral("KeyUp(39,0)"),
-                                QStringLiteral("TabClick(2)")}));
+    EXPECT_EQ(log, (QStringList{"KeyDown(39,0)", "KeyUp(39,0)", "TabClick(2)"}));
     strip->setSelected(3); // the keyboard focus follows the host's choice
     log.clear();
     QTest::keyClick(strip, Qt::Key_Return);
-    EXPECT_EQ(log, (QStringList{QStringLiteral("KeyDown(13,0)"), QStringLiteral("KeyPress(13)"),
-                                QStringLiteral("KeyUp(13,0)"), QStringLiteral("TabClick(3)")}));
+    EXPECT_EQ(log, (QStringList{"KeyDown(13,0)", "KeyPress(13)", "KeyUp(13,0)", "TabClick(3)"}));
 }
 
 TEST_F(TabStrip, ATipShowsAfterTheDelayAndGoesWhenTheMouseLeavesItsTab) {

@@ -63,7 +63,7 @@ protected:
 
 TEST_F(ToolbarInteractionTest, AClickRaisesDownUpButtonClickAndClickInOrder) {
     move(10);
-    EXPECT_EQ(host.log, QStringList{QStringLiteral("MouseOverButton(1,open)")});
+    EXPECT_EQ(host.log, QStringList{"MouseOverButton(1,open)"});
     EXPECT_EQ(bar.state().HoverIndex, 0);
     host.log.clear();
 
@@ -72,9 +72,8 @@ TEST_F(ToolbarInteractionTest, AClickRaisesDownUpButtonClickAndClickInOrder) {
     EXPECT_EQ(bar.state().HoverIndex, -1) << "the pressed look replaces the hover look";
     bar.MouseUp(run, 1, 2, 10.5f, 5, true);
     bar.Click(run);
-    EXPECT_EQ(host.log, (QStringList{QStringLiteral("MouseDown(1,0,10,5)"),
-                                     QStringLiteral("MouseUp(1,2,10.5,5)"),
-                                     QStringLiteral("ButtonClick(1)"), QStringLiteral("Click")}));
+    EXPECT_EQ(host.log, (QStringList{"MouseDown(1,0,10,5)", "MouseUp(1,2,10.5,5)", "ButtonClick(1)",
+                                     "Click"}));
     EXPECT_EQ(bar.state().LastMouseX, 10) << "halves round to even";
     EXPECT_EQ(bar.state().PressedIndex, -1);
     EXPECT_FALSE(bar.state().MouseIsDown);
@@ -87,13 +86,13 @@ TEST_F(ToolbarInteractionTest, WhatAClickRaisesDependsOnTheItem) {
         QStringList events;
     };
     const Case cases[] = {
-        {"disabled button", 100, {QStringLiteral("Click")}},
-        {"separator", 92, {QStringLiteral("Click")}},
-        {"empty space", 170, {QStringLiteral("Click")}},
-        {"grip", 3, {QStringLiteral("Click")}},
-        {"check box", 70, {QStringLiteral("ButtonClick(3)"), QStringLiteral("Click")}},
-        {"drop-down main part", 40, {QStringLiteral("ButtonClick(2)"), QStringLiteral("Click")}},
-        {"drop-down arrow", 60, {QStringLiteral("open list 2")}},
+        {"disabled button", 100, {"Click"}},
+        {"separator", 92, {"Click"}},
+        {"empty space", 170, {"Click"}},
+        {"grip", 3, {"Click"}},
+        {"check box", 70, {"ButtonClick(3)", "Click"}},
+        {"drop-down main part", 40, {"ButtonClick(2)", "Click"}},
+        {"drop-down arrow", 60, {"open list 2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -119,7 +118,7 @@ TEST_F(ToolbarInteractionTest, MovingOffAPressedItemCancelsThePressAlsoForTheFir
         EXPECT_EQ(bar.state().PressedIndex, -1) << x;
         bar.MouseUp(run, 1, 0, x + 60, 5, true);
         bar.Click(run);
-        EXPECT_EQ(events(), QStringList{QStringLiteral("Click")});
+        EXPECT_EQ(events(), QStringList{"Click"});
     }
 }
 
@@ -140,22 +139,22 @@ TEST_F(ToolbarInteractionTest, TheChevronZoneOpensTheOverflowListFromTheFirstHid
     EXPECT_EQ(bar.state().PressedIndex, -1) << "nothing is pressed in the zone";
     bar.MouseUp(run, 1, 0, 125, 5, true);
     bar.Click(run);
-    EXPECT_EQ(events(), QStringList{QStringLiteral("open overflow 6")});
+    EXPECT_EQ(events(), QStringList{"open overflow 6"});
 
     // In the zone of a bar whose items all fit, a click is a plain click.
     host.size = QSize(200, 24);
     move(195);
     click(195);
-    EXPECT_EQ(events(), QStringList{QStringLiteral("Click")});
+    EXPECT_EQ(events(), QStringList{"Click"});
 }
 
 TEST_F(ToolbarInteractionTest, AButtonPartlyUnderTheChevronZoneDoesNotFire) {
     host.size = QSize(100, 24); // the zone starts after 90; item 3 ends at 90, item 5 spans 100
     click(80);
-    EXPECT_EQ(events(), QStringList{QStringLiteral("Click")});
+    EXPECT_EQ(events(), QStringList{"Click"});
     EXPECT_FALSE(model.button(3)->isChecked);
     click(10);
-    EXPECT_EQ(events(), (QStringList{QStringLiteral("ButtonClick(1)"), QStringLiteral("Click")}));
+    EXPECT_EQ(events(), (QStringList{"ButtonClick(1)", "Click"}));
 }
 
 TEST_F(ToolbarInteractionTest, LeavingResetsTheLooksUnlessADropDownListIsOpen) {
@@ -215,7 +214,7 @@ TEST_F(ToolbarInteractionTest, TheTooltipWaitsForTheTimerAndNamesItsItem) {
 TEST_F(ToolbarInteractionTest, ResizeNamesTheItemUnderTheRightEndAndRepaints) {
     host.size = QSize(130, 24);
     bar.Resize(run);
-    EXPECT_EQ(host.log, QStringList{QStringLiteral("ResizeBar(5)")}) << "x = 118, SW - 12";
+    EXPECT_EQ(host.log, QStringList{"ResizeBar(5)"}) << "x = 118, SW - 12";
     EXPECT_EQ(host.draws, 1);
 }
 
@@ -227,8 +226,7 @@ TEST_F(ToolbarInteractionTest, OnlyEnterRaisesKeyDownAndKeyUpWhileEveryKeyRaises
         bar.KeyPress(run, key);
     }
     EXPECT_EQ(host.log,
-              (QStringList{QStringLiteral("KeyDown(13,1)"), QStringLiteral("KeyUp(13,1)"),
-                           QStringLiteral("KeyPress(13)"), QStringLiteral("KeyPress(65)")}));
+              (QStringList{"KeyDown(13,1)", "KeyUp(13,1)", "KeyPress(13)", "KeyPress(65)"}));
 }
 
 TEST_F(ToolbarInteractionTest, ClosedMenusReportTheChoiceAndStoreTheCheckState) {
@@ -244,8 +242,7 @@ TEST_F(ToolbarInteractionTest, ClosedMenusReportTheChoiceAndStoreTheCheckState) 
     choice.GroupID = 2;
     choice.newvalue = true;
     bar.DropDownClosed(run, choice);
-    EXPECT_EQ(host.log, (QStringList{QStringLiteral("DropMenuClick(2,2)"),
-                                     QStringLiteral("MouseOut(1,1,1,1)")}));
+    EXPECT_EQ(host.log, (QStringList{"DropMenuClick(2,2)", "MouseOut(1,1,1,1)"}));
     EXPECT_TRUE(model.dropDownItem(2, 2)->isChecked);
     EXPECT_FALSE(bar.state().DropDownOpen);
     host.log.clear();
@@ -275,9 +272,8 @@ TEST_F(ToolbarInteractionTest, ClosedMenusReportTheChoiceAndStoreTheCheckState) 
     for (const DropDownResult& r : {button, arrow, item}) {
         bar.OverflowClosed(run, r);
     }
-    EXPECT_EQ(events(), (QStringList{QStringLiteral("ButtonClick(3)"),
-                                     QStringLiteral("DropButtonClick(2,1500,300,1,1)"),
-                                     QStringLiteral("DropMenuClick(2,1)")}));
+    EXPECT_EQ(events(), (QStringList{"ButtonClick(3)", "DropButtonClick(2,1500,300,1,1)",
+                                     "DropMenuClick(2,1)"}));
     EXPECT_TRUE(model.button(3)->isChecked);
     EXPECT_TRUE(model.dropDownItem(2, 1)->isChecked);
 
@@ -290,10 +286,8 @@ TEST_F(ToolbarInteractionTest, ClosedMenusReportTheChoiceAndStoreTheCheckState) 
     for (const DropDownResult& r : {popUp, sub}) {
         bar.PopUpClosed(run, r);
     }
-    EXPECT_EQ(events(), (QStringList{QStringLiteral("changed PopUpIsChecked"),
-                                     QStringLiteral("PopUpMenuClick(1)"),
-                                     QStringLiteral("changed PopUpSubMenuIsChecked"),
-                                     QStringLiteral("PopUpSubMenuClick(1,1)")}));
+    EXPECT_EQ(events(), (QStringList{"changed PopUpIsChecked", "PopUpMenuClick(1)",
+                                     "changed PopUpSubMenuIsChecked", "PopUpSubMenuClick(1,1)"}));
     EXPECT_TRUE(model.popUpItem(1)->isChecked);
     EXPECT_TRUE(model.popUpSubItem(1, 1)->isChecked);
 }

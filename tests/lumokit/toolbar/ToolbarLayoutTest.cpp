@@ -56,9 +56,7 @@ TEST(ToolbarModelTest, MenuItemsHoldNoNestedListsAndIndexesOutsideFindNothing) {
     for (const ToolbarMenuItem& item : model.button(1)->dropDownItems) {
         stored.append(QStringLiteral("%1/%2").arg(static_cast<int>(item.style)).arg(item.height));
     }
-    EXPECT_EQ(stored,
-              (QStringList{QStringLiteral("0/24"), QStringLiteral("1/5"), QStringLiteral("2/24"),
-                           QStringLiteral("4/24"), QStringLiteral("5/0")}));
+    EXPECT_EQ(stored, (QStringList{"0/24", "1/5", "2/24", "4/24", "5/0"}));
     EXPECT_EQ(model.button(0), nullptr);
     EXPECT_EQ(model.button(2), nullptr);
     EXPECT_EQ(model.dropDownItem(1, 6), nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 
 // Controls as a host meets them: created through their class factory, every
-// member of the default interface bound, and every writer of a control's default interface, called
-// through dispatch called with a value of its own (so crossed bindings show) reading back what it
-// wrote.
+// member of the default interface bound, and every writer, called through
+// dispatch with a value of its own (so crossed bindings show), reading back
+// what it wrote.
 #include "core/com/BindingTable.h"
 #include "core/com/TypeLibrary.h"
 
@@ -36,7 +36,6 @@ inline void expectEveryMemberBound(const lumokit::BindingTable& bindings,
 }
 
 // Indexed writers use the index given. Returns how many were tried.
-
 inline int expectWritersReadBack(const lumokit::DispatchClient& client,
                                  const lumokit::InterfaceInfo& iface, int index) {
     using namespace lumokit;

@@ -3,10 +3,11 @@
 #include "quillmark/reports/engine/PagePainter.h"
 #include "quillmark/reports/engine/ReportError.h"
 
-#include <QFile>
+#include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace quillmark::report {
 
@@ -61,19 +62,27 @@ void Report::print(QPagedPaintDevice& device, int first, int last) const {
 }
 
 void Report::writePdf(const QString& fileName) const {
-    // QPdfWriter only finds out on the first page that it cannot write.
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        throw ReportError(QStringLiteral("The report cannot be saved as %1: %2.")
-                              .arg(fileName, probe.errorString()));
+    // Written beside the target and put in its place only when complete, so
+    // a failure leaves no half file and keeps the file saved before.
+    QSaveFile file(fileName);
+    const auto cannotSave = [&] {
+        return ReportError(QStringLiteral("The report cannot be saved as %1: %2.")
+                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw cannotSave();
     }
-    probe.close();
-    QPdfWriter writer(fileName);
-    writer.setTitle(m_layout.title);
-    writer.setCreator(QStringLiteral("Quillmark"));
-    writer.setResolution(TwipsPerInch);
-    writer.setPageLayout(m_layout.page.pageLayout());
-    print(writer);
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(m_layout.title);
+        writer.setCreator(QStringLiteral("Quillmark"));
+        writer.setResolution(TwipsPerInch);
+        writer.setPageLayout(m_layout.page.pageLayout());
+        print(writer);
+    }
+    if (!file.commit()) {
+        throw cannotSave();
+    }
 }
 
 } // namespace quillmark::report

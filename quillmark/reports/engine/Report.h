@@ -54,7 +54,8 @@ public:
     // other, on a printer or PDF writer that is ready to paint.
     void print(QPagedPaintDevice& device, int first = 0, int last = -1) const;
     // A PDF file of every page, fonts embedded, titled with the layout's title.
-    // Throws ReportError when the file cannot be written.
+    // An existing file is replaced only once the new one is complete. Throws
+    // ReportError when the file cannot be written.
     void writePdf(const QString& fileName) const;
 
 private:

@@ -7,6 +7,7 @@
 #include "quillmark/reports/engine/Report.h"
 #include "quillmark/reports/engine/ReportError.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -227,6 +228,39 @@ TEST(Report, WritesEveryPageToPdfUnderItsTitle) {
     EXPECT_TRUE(pdf.contains("/FontFile2")); // embedded
     EXPECT_TRUE(pdf.contains(pdfTitleEntry(QStringLiteral("Small Pages"))));
     EXPECT_THROW(report.writePdf(dir.filePath(QStringLiteral("missing/small.pdf"))), ReportError);
+}
+
+// Rows that fail once told to, as a data file can while a report is written.
+class FailingRows : public TableRows {
+public:
+    explicit FailingRows(TableRows rows) : TableRows(std::move(rows)) {}
+    QVariant value(long row, int column) const override {
+        if (failing) {
+            throw ReportError(QStringLiteral("The data file went away."));
+        }
+        return TableRows::value(row, column);
+    }
+    bool failing = false;
+};
+
+TEST(Report, AWriteThatFailsKeepsTheFileSavedBeforeAndLeavesNothingElse) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("small.pdf"));
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::WriteOnly));
+    before.write("the report saved yesterday");
+    before.close();
+
+    FailingRows rows(twoCategories());
+    CentsOps cents;
+    Report report(layoutFrom(SmallPages), rows, cents);
+    report.run(Now);
+    rows.failing = true;
+    EXPECT_THROW(report.writePdf(path), ReportError);
+
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readAll(), QByteArray("the report saved yesterday"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"small.pdf"});
 }
 
 } // namespace

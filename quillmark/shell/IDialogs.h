@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace quillmark {
 
 // Buttons, icons and answers of the program's message box.
@@ -24,6 +26,14 @@ public:
     // initialFileName preselects a file (or names the folder to open in).
     // Returns the chosen path, or an empty text when the user cancels.
     virtual QString ShowOpen(const QString& filter, const QString& initialFileName) = 0;
+    // Shows a save-file dialog that asks before replacing a file; filter as
+    // for ShowOpen; initialFileName proposes the file and its folder. Returns
+    // the chosen path, or an empty text when the user cancels.
+    virtual QString ShowSave(const QString& filter, const QString& initialFileName) = 0;
+    // Shows the print dialog for a document of pageCount pages. True when
+    // the user chose to print; the printer then holds the choices (printer,
+    // page range, copies).
+    virtual bool ShowPrint(QPrinter& printer, int pageCount) = 0;
 };
 
 } // namespace quillmark

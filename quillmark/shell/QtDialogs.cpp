@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 
 namespace quillmark {
@@ -61,6 +63,18 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title,
 QString QtDialogs::ShowOpen(const QString& filter, const QString& initialFileName) {
     return QFileDialog::getOpenFileName(dialogParent(), QString(), initialFileName,
                                         toQtFilter(filter));
+}
+
+QString QtDialogs::ShowSave(const QString& filter, const QString& initialFileName) {
+    return QFileDialog::getSaveFileName(dialogParent(), QString(), initialFileName,
+                                        toQtFilter(filter));
+}
+
+bool QtDialogs::ShowPrint(QPrinter& printer, int pageCount) {
+    QPrintDialog dialog(&printer, dialogParent());
+    dialog.setMinMax(1, qMax(1, pageCount));
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtDialogs::toQtFilter(const QString& filter) {

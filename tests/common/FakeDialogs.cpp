@@ -2,6 +2,8 @@
 
 #include "quillmark/shell/Dialogs.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 namespace quillmark {
@@ -35,7 +37,7 @@ FakeDialogs::~FakeDialogs() {
 }
 
 int FakeDialogs::unusedAnswers() const {
-    return static_cast<int>(m_answers.size() + m_inputs.size() + m_files.size());
+    return static_cast<int>(m_answers.size() + m_inputs.size() + m_files.size() + m_prints.size());
 }
 
 template <class T> T FakeDialogs::next(std::deque<T>& script, const QString& what) {
@@ -66,6 +68,26 @@ QString FakeDialogs::InputBox(const QString& prompt, const QString& title,
 QString FakeDialogs::ShowOpen(const QString& filter, const QString& initialFileName) {
     m_calls << withInitial(QStringLiteral("open ") + filter, initialFileName);
     return next(m_files, QStringLiteral("file dialog: ") + filter);
+}
+
+QString FakeDialogs::ShowSave(const QString& filter, const QString& initialFileName) {
+    m_calls << withInitial(QStringLiteral("save ") + filter, initialFileName);
+    return next(m_files, QStringLiteral("save dialog: ") + filter);
+}
+
+bool FakeDialogs::ShowPrint(QPrinter& printer, int pageCount) {
+    m_calls << QStringLiteral("print %1 pages").arg(pageCount);
+    const PrintChoice choice = next(m_prints, QStringLiteral("print dialog"));
+    if (choice.path.isEmpty()) {
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(choice.path);
+    if (choice.fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(choice.fromPage, choice.toPage);
+    }
+    return true;
 }
 
 } // namespace quillmark

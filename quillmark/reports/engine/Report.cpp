@@ -38,13 +38,14 @@ void Report::paintPage(const PagePainter& pagePainter, QPainter& painter, int in
     pagePainter.paint(painter, pageItems(index), origin, scale);
 }
 
-void Report::print(QPagedPaintDevice& device, int first, int last) const {
+bool Report::print(QPagedPaintDevice& device, int first, int last) const {
     if (last < 0 || last >= pageCount()) {
         last = pageCount() - 1;
     }
+    first = qMax(0, first);
     QPainter painter;
     if (first > last || !painter.begin(&device)) {
-        return;
+        return false;
     }
     // The painter starts at the corner of the device's margins; the report
     // places itself on the whole paper.
@@ -58,7 +59,7 @@ void Report::print(QPagedPaintDevice& device, int first, int last) const {
         }
         paintPage(pagePainter, painter, index, origin, scale);
     }
-    painter.end();
+    return painter.end();
 }
 
 void Report::writePdf(const QString& fileName) const {
@@ -78,7 +79,9 @@ void Report::writePdf(const QString& fileName) const {
         writer.setCreator(QStringLiteral("Quillmark"));
         writer.setResolution(TwipsPerInch);
         writer.setPageLayout(m_layout.page.pageLayout());
-        print(writer);
+        if (!print(writer)) {
+            throw cannotSave();
+        }
     }
     if (!file.commit()) {
         throw cannotSave();

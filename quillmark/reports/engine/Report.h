@@ -51,8 +51,9 @@ public:
                    const QPointF& origin, double scale) const;
 
     // Draws pages first..last (0-based, all when last is -1), one after the
-    // other, on a printer or PDF writer that is ready to paint.
-    void print(QPagedPaintDevice& device, int first = 0, int last = -1) const;
+    // other, on a printer or PDF writer. False when the device cannot be
+    // painted on (a printer that is not ready, a file that cannot be made).
+    bool print(QPagedPaintDevice& device, int first = 0, int last = -1) const;
     // A PDF file of every page, fonts embedded, titled with the layout's title.
     // An existing file is replaced only once the new one is complete. Throws
     // ReportError when the file cannot be written.

@@ -4,6 +4,9 @@
 #include "quillmark/books/dlgCompanyInfo.h"
 #include "quillmark/books/dlgExpense.h"
 #include "quillmark/books/dlgIncome.h"
+#include "quillmark/reports/dlgReports.h"
+#include "quillmark/reports/dlgReportsCriteria.h"
+#include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
 #include "quillmark/shell/dlgAbout.h"
 #include "quillmark/shell/dlgDataPath.h"
@@ -20,6 +23,8 @@ void registerAllScreens() {
     screens.registerScreen(QStringLiteral("dlgCompanyInfo"), [] { return new dlgCompanyInfo; });
     screens.registerScreen(QStringLiteral("dlgIncome"), [] { return new dlgIncome; });
     screens.registerScreen(QStringLiteral("dlgExpense"), [] { return new dlgExpense; });
+    screens.registerScreen(ScreenNames::dlgReports, [] { return new dlgReports; });
+    screens.registerScreen(ScreenNames::dlgReportsCriteria, [] { return new dlgReportsCriteria; });
 }
 
 } // namespace quillmark

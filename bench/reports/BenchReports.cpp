@@ -1,23 +1,23 @@
-// bench_reports [DETAIL_ROWS] [SUMMARY_ROWS]
-// Times the report engine over rows made up in memory (no data file): the
-// income detail layout over DETAIL_ROWS entries (default 100,000) and the
-// profit and loss summary over SUMMARY_ROWS entries (default 1,000,000), each
-// scanned, laid out and written to a PDF file. Beside each figure stands its
-// floor, measured in the same run: for the scan, a plain loop that reads the
-// same values and sums them as Currency; for the PDF, plain QPainter calls
-// that draw the same number of pages, texts and lines with the same fonts.
-// Times are the processor time of the process (the machine is shared, and
-// waiting for a turn says nothing about the engine); the wall time of the
-// whole report stands beside them. Memory is the peak resident size of each
-// step above what was resident before it.
-#include "quillmark/data/Currency.h"
-#include "quillmark/reports/CurrencyValueOps.h"
-#include "quillmark/reports/ReportLayouts.h"
+// bench_reports [ENTRIES] [FILE]
+// Runs reports on the benchmark company file (bench_recordset's, ENTRIES
+// entries, default 1,000,000; built in FILE when it does not exist yet) as
+// the criteria screen runs them: the statement installed in its command and
+// run on connReports, the rows laid out, every page written to a PDF file.
+// Beside each figure stands its floor, measured in the same run: SQLite
+// stepping the same statement and reading every column of every row, and,
+// for the PDF, the same pages drawn with plain QPainter calls. Times are wall
+// times, with the processor time of the process beside them (the machine is
+// shared: waiting for a turn says nothing about the reports). Memory is the
+// peak resident size of a report above what was resident before it.
+#include "BenchCompanyFile.h"
+#include "quillmark/data/Connection.h"
+#include "quillmark/data/DataFile.h"
+#include "quillmark/data/RuntimeError.h"
+#include "quillmark/data/deQuillmark.h"
+#include "quillmark/reports/ReportRun.h"
 #include "quillmark/reports/engine/PagePainter.h"
-#include "quillmark/reports/engine/Report.h"
-#include "quillmark/reports/engine/RowSource.h"
+#include "quillmark/reports/engine/ReportError.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -29,76 +29,15 @@
 #include <ctime>
 #include <functional>
 
+#include <sqlite3.h>
+
 namespace {
 
-using quillmark::Currency;
-namespace report = quillmark::report;
+using namespace quillmark;
 
-// Rows worked out from their index, so the bench holds no rows of its own:
-// income first, then expense; categories in runs of `runLength` rows.
-class MadeUpRows : public report::RowSource {
-public:
-    enum Column {
-        CategoryID,
-        CatID,
-        CatName,
-        CatType,
-        Category,
-        TDate,
-        Description,
-        Credit,
-        Debit,
-        Amount,
-        TotalAmount,
-        ColumnCount
-    };
-
-    MadeUpRows(long rows, long runLength) : m_rows(rows), m_runLength(runLength) {}
-
-    long rowCount() const override { return m_rows; }
-    int columnIndex(const QString& field) const override {
-        static const QStringList names = {"CategoryID", "CatID",  "CatName",     "CatType",
-                                          "Category",   "TDate",  "Description", "Credit",
-                                          "Debit",      "Amount", "TotalAmount"};
-        return static_cast<int>(names.indexOf(field));
-    }
-    QVariant value(long row, int column) const override {
-        const bool income = row < m_rows / 2;
-        const long category = row / m_runLength;
-        const Currency amount = Currency::fromScaled((row % 9973) * 1234 + 100);
-        switch (column) {
-        case CategoryID:
-        case CatID:
-            return qlonglong(category);
-        case CatName:
-            return QStringLiteral("Category %1").arg(category);
-        case CatType:
-            return income ? m_inc : m_exp;
-        case Category:
-            return income ? m_income : m_expense;
-        case TDate:
-            return QDateTime(QDate(2026, 1, 1).addDays(row % 365), QTime(9, 0));
-        case Description:
-            return QStringLiteral("Entry %1 for office supplies").arg(row);
-        case Credit:
-            return QVariant::fromValue(income ? amount : Currency());
-        case Debit:
-            return QVariant::fromValue(income ? Currency() : amount);
-        case Amount:
-            return QVariant::fromValue(amount);
-        case TotalAmount:
-            return QVariant::fromValue(income ? amount : -amount);
-        }
-        return {};
-    }
-
-private:
-    long m_rows;
-    long m_runLength;
-    const QString m_inc = QStringLiteral("INC");
-    const QString m_exp = QStringLiteral("EXP");
-    const QString m_income = QStringLiteral("INCOME");
-    const QString m_expense = QStringLiteral("EXPENSE");
+struct Times {
+    double wall = 0;
+    double processor = 0;
 };
 
 long residentKb(const char* key) {
@@ -106,81 +45,98 @@ long residentKb(const char* key) {
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : status.readAll().split('\n')) {
             if (line.startsWith(key)) {
-                return line.mid(static_cast<int>(qstrlen(key)))
-                    .trimmed()
-                    .split(' ')
-                    .value(0)
-                    .toLong();
+                return line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0).toLong();
             }
         }
     }
     return -1;
 }
 
+// Makes the peak resident size start again from what is resident now.
+void resetPeakMemory() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+}
+
 double processorSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec + now.tv_nsec / 1e9;
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
-// Runs a step; returns its processor seconds, and its peak memory in MB above
-// the memory resident when it began.
-double timed(const std::function<void()>& step, double* peakMb = nullptr) {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly)) {
-        clear.write("5"); // resets the peak to what is resident now
-        clear.close();
-    }
-    const long before = residentKb("VmRSS:");
+Times timed(const std::function<void()>& step) {
+    QElapsedTimer wall;
+    wall.start();
     const double start = processorSeconds();
     step();
-    const double seconds = processorSeconds() - start;
-    if (peakMb) {
-        *peakMb = (residentKb("VmHWM:") - before) / 1024.0;
-    }
-    return seconds;
+    return {double(wall.nsecsElapsed()) / 1e9, processorSeconds() - start};
 }
 
-void printFigure(const char* what, double seconds, double floorSeconds, long rows) {
-    std::printf("  %-22s %8.3f s  %10.0f rows/s   floor %8.3f s   ratio %5.2f\n", what, seconds,
-                rows / seconds, floorSeconds, seconds / floorSeconds);
+void printFigure(const char* what, const Times& figure, const Times& floor) {
+    std::printf("  %-26s %7.3f s (cpu %7.3f s)   floor %7.3f s (cpu %7.3f s)   ratio %5.2f\n", what,
+                figure.wall, figure.processor, floor.wall, floor.processor,
+                figure.wall / floor.wall);
 }
 
-// The scan's floor: the same columns read and summed as Currency, no engine.
-double scanFloor(const MadeUpRows& rows, const QList<int>& keys, const QList<int>& sums) {
-    Currency total;
-    QVariantList last(keys.size());
-    long breaks = 0;
-    const double seconds = timed([&] {
-        for (long row = 0; row < rows.rowCount(); ++row) {
-            for (qsizetype i = 0; i < keys.size(); ++i) {
-                const QVariant key = rows.value(row, keys[i]);
-                breaks += key != last[i];
-                last[i] = key;
+// SQLite stepping the statement, every column of every row read as its type
+// asks; the faster of two runs (the first also brings the file into memory).
+Times sqliteFloor(const QString& path, const QString& statement, long* rows) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    Times best{1e30, 1e30};
+    for (int round = 0; round < 2; ++round) {
+        long count = 0;
+        const Times times = timed([&] {
+            sqlite3_stmt* select = nullptr;
+            if (sqlite3_prepare_v2(db, statement.toUtf8().constData(), -1, &select, nullptr) !=
+                SQLITE_OK) {
+                std::fprintf(stderr, "floor: %s\n", sqlite3_errmsg(db));
+                return;
             }
-            for (int sum : sums) {
-                total += Currency::fromVariant(rows.value(row, sum));
+            const int columns = sqlite3_column_count(select);
+            long bytes = 0;
+            while (sqlite3_step(select) == SQLITE_ROW) {
+                for (int column = 0; column < columns; ++column) {
+                    switch (sqlite3_column_type(select, column)) {
+                    case SQLITE_INTEGER:
+                        bytes += sqlite3_column_int64(select, column) != 0;
+                        break;
+                    case SQLITE_FLOAT:
+                        bytes += sqlite3_column_double(select, column) != 0;
+                        break;
+                    case SQLITE_TEXT:
+                        sqlite3_column_text(select, column);
+                        bytes += sqlite3_column_bytes(select, column);
+                        break;
+                    default:
+                        break;
+                    }
+                }
+                ++count;
             }
+            sqlite3_finalize(select);
+            (void)bytes;
+        });
+        *rows = count;
+        if (times.wall < best.wall) {
+            best = times;
         }
-    });
-    std::printf("  (floor checks: %ld key changes, total %s)\n", breaks,
-                qPrintable(total.toString()));
-    return seconds;
+    }
+    sqlite3_close(db);
+    return best;
 }
 
-// The PDF's floor: the same texts, fonts, boxes and lines drawn with plain
-// QPainter calls. The texts are composed beforehand (that time is shown).
-double pdfFloor(const report::Report& printed, const QString& path) {
+// The same pages drawn with plain QPainter calls; the draw items are
+// composed beforehand and not timed.
+Times pdfFloor(const report::Report& printed, const QString& path) {
     const report::ReportLayout& layout = printed.layout();
     const report::PagePainter fonts(layout);
     std::vector<std::vector<report::DrawItem>> pages;
-    const double compose = timed([&] {
-        for (int page = 0; page < printed.pageCount(); ++page) {
-            pages.push_back(printed.pageItems(page));
-        }
-    });
-    std::printf("  (of the PDF step, composing the pages' texts without drawing: %.3f s)\n",
-                compose);
+    for (int page = 0; page < printed.pageCount(); ++page) {
+        pages.push_back(printed.pageItems(page));
+    }
     return timed([&] {
         QPdfWriter writer(path);
         writer.setResolution(report::TwipsPerInch);
@@ -210,35 +166,39 @@ double pdfFloor(const report::Report& printed, const QString& path) {
     });
 }
 
-void bench(const char* title, const QString& layoutName, long rowCount, long runLength,
-           const QString& folder) {
-    MadeUpRows rows(rowCount, runLength);
-    quillmark::CurrencyValueOps values;
-    report::Report printed(quillmark::loadReportLayout(layoutName), rows, values);
-    double runPeak = 0;
-    double pdfPeak = 0;
-    QElapsedTimer wall;
-    wall.start();
-    const double run = timed([&] { printed.run(QDateTime::currentDateTime()); }, &runPeak);
-    const QString path = folder + u'/' + layoutName + QStringLiteral(".pdf");
-    const double pdf = timed([&] { printed.writePdf(path); }, &pdfPeak);
-    const double wallSeconds = wall.nsecsElapsed() / 1e9;
-    const long bytes = QFile(path).size();
+struct Case {
+    const char* title;
+    ReportCriteria criteria;
+    QString floorStatement; // the report's statement as SQLite runs it
+};
 
-    std::printf("%s: %ld rows, %d pages, %.1f MB of PDF\n", title, rowCount, printed.pageCount(),
-                bytes / 1048576.0);
-    const bool profitLoss = layoutName.startsWith(QLatin1String("arProfitLoss"));
-    const QList<int> keys = profitLoss ? QList<int>{MadeUpRows::CatType, MadeUpRows::CatID}
-                                       : QList<int>{MadeUpRows::CategoryID};
-    const QList<int> sums = profitLoss ? QList<int>{MadeUpRows::Amount, MadeUpRows::Credit,
-                                                    MadeUpRows::Debit, MadeUpRows::TotalAmount}
-                                       : QList<int>{MadeUpRows::Credit};
-    printFigure("scan + lay out", run, scanFloor(rows, keys, sums), rowCount);
-    printFigure("write PDF", pdf, pdfFloor(printed, folder + QStringLiteral("/floor.pdf")),
-                rowCount);
-    std::printf("  together %.3f s (%.3f s wall); peak memory above start: scan + lay out "
-                "%.1f MB, write PDF %.1f MB\n",
-                run + pdf, wallSeconds, runPeak, pdfPeak);
+void bench(const Case& c, const QString& books, const QString& folder) {
+    long floorRows = 0;
+    const Times statementFloor = sqliteFloor(books, c.floorStatement, &floorRows);
+
+    resetPeakMemory();
+    const long residentBefore = residentKb("VmRSS:");
+    std::unique_ptr<ReportRun> run;
+    const Times start =
+        timed([&] { run = ReportRun::start(c.criteria, QDateTime::currentDateTime()); });
+    const QString path = folder + QLatin1Char('/') + run->choice().layout + QStringLiteral(".pdf");
+    const Times pdf = timed([&] { run->report().writePdf(path); });
+    const double peakMb = double(residentKb("VmHWM:") - residentBefore) / 1024.0;
+    const Times whole{start.wall + pdf.wall, start.processor + pdf.processor};
+    const Times drawFloor = pdfFloor(run->report(), folder + QStringLiteral("/floor.pdf"));
+
+    std::printf("%s: %ld rows (SQLite: %ld), %d pages, %.1f MB of PDF, peak memory %.1f MB\n",
+                c.title, run->rows().RecordCount(), floorRows, run->report().pageCount(),
+                double(QFile(path).size()) / 1048576.0, peakMb);
+    printFigure("statement, rows, layout", start, statementFloor);
+    printFigure("write PDF", pdf, drawFloor);
+    printFigure("report to PDF", whole, statementFloor);
+}
+
+// Jet's BETWEEN of whole days, as the data layer stores dates.
+QString dayRange(const QDate& from, const QDate& to) {
+    return QStringLiteral("(tr.TDate Between '%1 00:00:00' AND '%2 23:59:59')")
+        .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate));
 }
 
 } // namespace
@@ -248,18 +208,60 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    const long detailRows = argc > 1 ? std::atol(argv[1]) : 100000;
-    const long summaryRows = argc > 2 ? std::atol(argv[2]) : 1000000;
-    if (detailRows <= 0 || summaryRows <= 0) {
-        std::fprintf(stderr, "usage: bench_reports [DETAIL_ROWS] [SUMMARY_ROWS]\n");
+    bool entriesOk = true;
+    const long entries = argc > 1 ? QString::fromLocal8Bit(argv[1]).toLong(&entriesOk) : 1000000;
+    if (!entriesOk || entries < 1) {
+        std::fprintf(stderr, "usage: bench_reports [ENTRIES (default 1000000)] [FILE]\n");
         return 2;
     }
-    // QUILLMARK_REPORT_PDF_DIR keeps the files there to look at.
+    // QUILLMARK_REPORT_PDF_DIR keeps the PDF files there to look at.
     QTemporaryDir temporary;
     const QString kept = qEnvironmentVariable("QUILLMARK_REPORT_PDF_DIR");
     const QString folder = kept.isEmpty() ? temporary.path() : kept;
-    bench("Income detail (arIncome)", QStringLiteral("arIncome"), detailRows, 2000, folder);
-    bench("Profit and loss summary (arProfitLossSummary)", QStringLiteral("arProfitLossSummary"),
-          summaryRows, 25000, folder);
+    const QString books = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                   : temporary.filePath(QStringLiteral("bench.dat"));
+    if (!QFile::exists(books)) {
+        std::printf("Building %s with %ld entries...\n", qPrintable(books), entries);
+        if (!buildBenchCompanyFile(books, entries)) {
+            return 1;
+        }
+    }
+
+    // The entries span ten years from 2016: all of them, and two years of
+    // the income categories (about a fifth of the income entries).
+    const QDate first(2016, 1, 1);
+    const QDate last(2026, 12, 31);
+    const QDate twoYears(2017, 12, 31);
+    const Case cases[] = {
+        {"Profit and loss summary, every entry",
+         {QStringLiteral("P\\L"), QString(), first, last, ReportView::Summary},
+         QStringLiteral("SELECT ct.CatName, tr.CategoryID as CatID, tr.Credit - tr.Debit AS "
+                        "TotalAmount, iif(tr.CatType = 'INC', 'INCOME', 'EXPENSE') AS Category, "
+                        "iif(tr.CatType = 'INC', tr.Credit, tr.Debit) AS Amount, tr.* FROM "
+                        "transactions AS tr, categories AS ct WHERE tr.CategoryID = ct.CategoryID "
+                        "and %1 ORDER BY tr.CatType DESC, ct.CatName ASC, tr.TDate ASC")
+             .arg(dayRange(first, last))},
+        {"Income detail, two years",
+         {QStringLiteral("INC"), QStringLiteral("1,2,3,4,5"), first, twoYears,
+          ReportView::Detailed},
+         QStringLiteral("select ct.CatName, tr.* from transactions tr, categories ct Where "
+                        "tr.CategoryID = ct.CategoryID and ((tr.cattype='INC') and "
+                        "(tr.CategoryID IN (1,2,3,4,5)) and %1)Order By tr.CategoryID, "
+                        "ct.CatName, tr.TDate ASC ")
+             .arg(dayRange(first, twoYears))},
+    };
+    try {
+        deQuillmark::instance().connReports().Open(DataFile::connectionStringFor(books));
+        for (const Case& c : cases) {
+            bench(c, books, folder);
+        }
+        deQuillmark::resetInstance();
+    } catch (const RuntimeError& error) {
+        std::fprintf(stderr, "bench_reports: %s\n", qPrintable(error.description()));
+        return 1;
+    } catch (const report::ReportError& error) {
+        std::fprintf(stderr, "bench_reports: %s\n", qPrintable(error.description()));
+        return 1;
+    }
     return 0;
 }

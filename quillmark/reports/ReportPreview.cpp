@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace quillmark {
@@ -130,7 +131,10 @@ void ReportPreview::buildToolBar(QToolBar* bar) {
                         QKeySequence(Qt::CTRL | Qt::Key_End),
                         [this] { m_view->goToPage(m_view->pageCount() - 1); });
     for (QAction* action : {m_first, m_previous, m_next, m_last}) {
-        action->setIconText(QString()); // icons alone; the tooltips name them
+        // Icons alone, so the zoom stays in view; the tooltips name them.
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        }
     }
     bar->addSeparator();
 

@@ -148,6 +148,7 @@ TEST_F(RunningReports, ThePreviewDrawsOnlyThePagesInViewAndPagesZoomsPrintsAndSa
 
     pages->viewport()->grab();
     EXPECT_EQ(pages->lastPaintedPages(), std::make_pair(0, 0));
+    saveScreenshot(*preview, "reports-preview.png");
     pageBox->setValue(3);
     EXPECT_EQ(pages->currentPage(), 2);
     pages->viewport()->grab();

@@ -116,4 +116,11 @@ int pdfPageCount(const QString& path) {
     return exitCode == 0 ? pages.trimmed().toInt() : -1;
 }
 
+void saveScreenshot(QWidget& window, const QString& fileName) {
+    const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(window.grab().save(QDir(dir).filePath(fileName)));
+    }
+}
+
 } // namespace quillmark::test

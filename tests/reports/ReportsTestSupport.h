@@ -53,6 +53,8 @@ QString pdfText(const QString& path);
 // Whether qpdf finds the file's structure sound.
 bool pdfIsSound(const QString& path);
 int pdfPageCount(const QString& path);
+// With QUILLMARK_SCREENSHOT_DIR set, the window is saved there to look at.
+void saveScreenshot(QWidget& window, const QString& fileName);
 
 } // namespace test
 } // namespace quillmark

@@ -101,17 +101,21 @@ void ReportPageView::fitToMode() {
     }
 }
 
-// A new scale keeps the same place of the current page at the top of the view.
+// A new scale keeps the same place of the current page at the top of the
+// view, measured from the gap above it (where going to a page puts the top).
 void ReportPageView::applyScale(double scale) {
     const PreviewGeometry before = geometry();
     const int top = verticalScrollBar()->value();
-    const int page = before.pageAt(top);
-    const double within = (top - before.pageRect(page).top()) / double(before.pageSize().height());
+    const int page = m_current;
+    const auto aboveOf = [page](const PreviewGeometry& pages) {
+        return pages.pageRect(page).top() - PreviewGeometry::Gap;
+    };
+    const double within = (top - aboveOf(before)) / double(before.pageSize().height());
     const bool changed = !qFuzzyCompare(scale, m_scale);
     m_scale = scale;
     updateScrollBars();
     const PreviewGeometry after = geometry();
-    verticalScrollBar()->setValue(after.pageRect(page).top() +
+    verticalScrollBar()->setValue(aboveOf(after) +
                                   int(std::lround(within * after.pageSize().height())));
     viewport()->update();
     if (changed) {
@@ -145,7 +149,17 @@ void ReportPageView::goToPage(int index) {
 }
 
 void ReportPageView::noticeCurrentPage() {
-    const int page = geometry().pageAt(verticalScrollBar()->value() + PreviewGeometry::Gap);
+    const PreviewGeometry pages = geometry();
+    const int top = verticalScrollBar()->value();
+    // At the end of the range the last pages cannot reach the top: the page
+    // the user went to stays current while it is in view.
+    if (top > 0 && top == verticalScrollBar()->maximum()) {
+        const auto [first, last] = pages.pagesIn(top, top + viewport()->height() - 1);
+        if (m_current >= first && m_current <= last) {
+            return;
+        }
+    }
+    const int page = pages.pageAt(top + PreviewGeometry::Gap);
     if (page != m_current) {
         m_current = page;
         emit currentPageChanged(m_current);

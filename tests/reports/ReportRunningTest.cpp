@@ -155,16 +155,17 @@ TEST_F(RunningReports, ThePreviewDrawsOnlyThePagesInViewAndPagesZoomsPrintsAndSa
     EXPECT_EQ(pages->lastPaintedPages().second, 2);
     EXPECT_GE(pages->lastPaintedPages().first, 1);
 
-    pageBox->setValue(2);
     pages->setZoomPercent(100);
     pages->zoomIn();
     EXPECT_EQ(pages->zoomPercent(), 125);
     pages->zoomOut();
     pages->zoomOut();
     EXPECT_EQ(pages->zoomPercent(), 75);
-    EXPECT_EQ(pages->currentPage(), 1) << "a zoom keeps the page in view";
-    EXPECT_EQ(pageBox->value(), 2);
+    EXPECT_EQ(pages->currentPage(), 2) << "a zoom keeps the last page current";
+    EXPECT_EQ(pageBox->value(), 3);
+    pageBox->setValue(2);
     pages->setZoomMode(ReportPageView::ZoomMode::WholePage);
+    EXPECT_EQ(pages->currentPage(), 1) << "a zoom keeps the page at the top";
     pages->viewport()->grab();
     EXPECT_EQ(pages->lastPaintedPages().first, 1);
 

@@ -9,7 +9,7 @@
 // times, with the processor time of the process beside them (the machine is
 // shared: waiting for a turn says nothing about the reports). Memory is the
 // peak resident size of the process while a report runs.
-#include "BenchCompanyFile.h"
+#include "BenchFile.h"
 #include "quillmark/data/Command.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
@@ -31,8 +31,6 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -83,51 +81,18 @@ void printFigure(const char* what, const Times& figure, const Times& floor) {
                 figure.wall / floor.wall);
 }
 
-// SQLite stepping the statement, every column of every row read as its type
-// asks; the faster of two runs (the first also brings the file into memory).
+// SQLite stepping the statement with the report connection's page cache,
+// memory map and durability settings, every column of every row read; the
+// faster of two runs (the first also brings the file into memory).
 Times sqliteFloor(const QString& path, const QString& statement, long* rows) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    bench::RawConnection raw(path, deQuillmark::instance().connReports().handle());
     Times best{1e30, 1e30};
     for (int round = 0; round < 2; ++round) {
-        long count = 0;
-        const Times times = timed([&] {
-            sqlite3_stmt* select = nullptr;
-            if (sqlite3_prepare_v2(db, statement.toUtf8().constData(), -1, &select, nullptr) !=
-                SQLITE_OK) {
-                std::fprintf(stderr, "floor: %s\n", sqlite3_errmsg(db));
-                return;
-            }
-            const int columns = sqlite3_column_count(select);
-            long bytes = 0;
-            while (sqlite3_step(select) == SQLITE_ROW) {
-                for (int column = 0; column < columns; ++column) {
-                    switch (sqlite3_column_type(select, column)) {
-                    case SQLITE_INTEGER:
-                        bytes += sqlite3_column_int64(select, column) != 0;
-                        break;
-                    case SQLITE_FLOAT:
-                        bytes += sqlite3_column_double(select, column) != 0;
-                        break;
-                    case SQLITE_TEXT:
-                        sqlite3_column_text(select, column);
-                        bytes += sqlite3_column_bytes(select, column);
-                        break;
-                    default:
-                        break;
-                    }
-                }
-                ++count;
-            }
-            sqlite3_finalize(select);
-            (void)bytes;
-        });
-        *rows = count;
+        const Times times = timed([&] { *rows = raw.stepAll(statement); });
         if (times.wall < best.wall) {
             best = times;
         }
     }
-    sqlite3_close(db);
     return best;
 }
 
@@ -198,7 +163,7 @@ struct Case {
     QString floorStatement; // the report's statement as SQLite runs it
 };
 
-void bench(const Case& c, const QString& books, const QString& folder) {
+void runCase(const Case& c, const QString& books, const QString& folder) {
     long floorRows = 0;
     const Times statementFloor = sqliteFloor(books, c.floorStatement, &floorRows);
 
@@ -252,7 +217,13 @@ int main(int argc, char** argv) {
                                    : temporary.filePath(QStringLiteral("bench.dat"));
     if (!QFile::exists(books)) {
         std::printf("Building %s with %ld entries...\n", qPrintable(books), entries);
-        if (!buildBenchCompanyFile(books, entries)) {
+        try {
+            DataFile::createCompanyFile(books, false);
+        } catch (const RuntimeError& error) {
+            std::fprintf(stderr, "bench_reports: %s\n", qPrintable(error.description()));
+            return 1;
+        }
+        if (!bench::fillCompanyFile(books, entries)) {
             return 1;
         }
     }
@@ -283,7 +254,7 @@ int main(int argc, char** argv) {
     try {
         deQuillmark::instance().connReports().Open(DataFile::connectionStringFor(books));
         for (const Case& c : cases) {
-            bench(c, books, folder);
+            runCase(c, books, folder);
         }
         deQuillmark::resetInstance();
     } catch (const RuntimeError& error) {

@@ -42,16 +42,6 @@ TEST_F(NewFiles, CompanyFileHoldsTheStandardSetAndOneCompanyRow) {
     EXPECT_EQ(entries.RecordCount(), 0);
 }
 
-TEST_F(NewFiles, DefaultFileAlsoListsTheDefaultCompany) {
-    const QString path = dir.filePath(QStringLiteral("vevodir.dat"));
-    DataFile::createCompanyFile(path, true);
-    auto connection = openFile(path);
-    Recordset list;
-    list.Open(QStringLiteral("CompanyFilePath"), connection.get());
-    EXPECT_EQ(flatRows(list, {"CompanyID", "CompanyName", "CompanyFilePath"}),
-              QStringList{"1|My Company|Default Path"});
-}
-
 TEST_F(NewFiles, NeverOverwritesAndLeavesNothingBehindOnFailure) {
     const QString path = dir.filePath(QStringLiteral("taken.dat"));
     {

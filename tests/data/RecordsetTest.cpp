@@ -3,6 +3,7 @@
 #include "DataTestSupport.h"
 
 #include "quillmark/data/QueryPlan.h"
+#include "quillmark/data/deQuillmark.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -14,12 +15,10 @@
 namespace quillmark::testing {
 namespace {
 
-const QString EntriesOfType = QStringLiteral(
-    "SELECT Transactions.CatType, Transactions.TransactionID, Transactions.CategoryID, "
-    "Transactions.TDate, FORMAT(Categories.CatCode, '000') AS CatCode, Categories.CatName AS "
-    "CatName, Transactions.Description, Transactions.Credit, Transactions.Debit FROM "
-    "Transactions, Categories WHERE Transactions.CategoryID = Categories.CategoryID AND "
-    "Transactions.CatType IN (?) \r\nORDER BY Transactions.TDate");
+// The entry screens' list of one type's entries, by date.
+QString entriesOfType() {
+    return deQuillmark::instance().command(QStringLiteral("cmdTransactions")).CommandText();
+}
 
 class Keyset : public CompanyFile {
 protected:
@@ -36,7 +35,7 @@ protected:
 
     std::unique_ptr<Recordset> expenses() {
         auto rs = std::make_unique<Recordset>();
-        rs->OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("EXP")});
+        rs->OpenWithParameters(entriesOfType(), &conn(), {QStringLiteral("EXP")});
         return rs;
     }
 
@@ -81,7 +80,7 @@ TEST_F(Keyset, CountsAndPositionsAreExact) {
     EXPECT_TRUE(rs->BOF());
 
     Recordset empty;
-    empty.OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("INC")});
+    empty.OpenWithParameters(entriesOfType(), &conn(), {QStringLiteral("INC")});
     EXPECT_EQ(empty.RecordCount(), 0);
     EXPECT_TRUE(empty.BOF());
     EXPECT_TRUE(empty.EOF());
@@ -261,7 +260,7 @@ TEST_F(Keyset, DescendingSortsUseTheListsIndexAndBreakTiesInTheirDirection) {
     EXPECT_EQ(flatRows(*rs, {"Description", "TDate"}).filter(QStringLiteral("bravo")),
               (QStringList{"bravo|2026-03-04 10:00", "bravo|2026-03-09 10:00"}));
     // No sort of their own: the list's indexes give every order as it is.
-    const auto plan = QueryPlan::build(conn().handle(), EntriesOfType, -1);
+    const auto plan = QueryPlan::build(conn().handle(), entriesOfType(), -1);
     for (const char* sort : {"Description DESC", "Description ASC", "TDate DESC", "TDate ASC"}) {
         const QString sql = QStringLiteral("EXPLAIN QUERY PLAN ") +
                             plan->keysetSql({}, plan->sortOrder(QString::fromLatin1(sort)));
@@ -434,13 +433,13 @@ TEST_F(Keyset, ClosingTheConnectionClosesItsRecordSets) {
     EXPECT_EQ(reset.count(), 1);
     EXPECT_RUNTIME_ERROR(rs->RecordCount(), "closed");
     EXPECT_RUNTIME_ERROR(rs->Close(), "closed");
-    EXPECT_RUNTIME_ERROR(rs->OpenWithParameters(EntriesOfType, &conn(), {QStringLiteral("EXP")}),
+    EXPECT_RUNTIME_ERROR(rs->OpenWithParameters(entriesOfType(), &conn(), {QStringLiteral("EXP")}),
                          "closed");
 }
 
 TEST_F(Keyset, OpenRefusesMissingParametersAndOtherStatements) {
     Recordset rs;
-    EXPECT_RUNTIME_ERROR(rs.Open(EntriesOfType, &conn()), "No value given");
+    EXPECT_RUNTIME_ERROR(rs.Open(entriesOfType(), &conn()), "No value given");
     EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("DELETE * FROM Transactions"), &conn()), "SELECT");
     EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("NoSuchTable"), &conn()), "does not exist");
     EXPECT_RUNTIME_ERROR(rs.Open(QStringLiteral("SELECT Nope FROM Transactions"), &conn()), "Nope");

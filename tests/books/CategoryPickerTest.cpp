@@ -3,7 +3,6 @@
 // leaves the box.
 #include "quillmark/books/CategoryPicker.h"
 #include "BooksTestSupport.h"
-#include "quillmark/shell/mdlGlobal.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -49,24 +48,6 @@ protected:
     TransactionScreen* screen = nullptr;
     QComboBox* box = nullptr;
 };
-
-TEST_F(CategoryPickerTest, ListHoldsTheTypesCategoriesByNameWithTheirKeys) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) {
-        items << box->itemText(i) + QLatin1Char('=') + box->itemData(i).toString();
-    }
-    EXPECT_EQ(items.join(' '), QStringLiteral("Fees=%1 Food=%2 Rent=%3")
-                                   .arg(categoryId("Fees"))
-                                   .arg(categoryId("Food"))
-                                   .arg(categoryId("Rent")));
-    EXPECT_EQ(box->currentIndex(), 0);
-    // Selecting by key: a key no entry carries leaves the selection alone.
-    qint32 food = categoryId("Food");
-    SelectComboByItemData(*box, food);
-    qint32 missing = -7;
-    SelectComboByItemData(*box, missing);
-    EXPECT_EQ(box->currentText(), QStringLiteral("Food"));
-}
 
 TEST_F(CategoryPickerTest, TypingCompletesFromTheListInTheEntrysOwnCase) {
     // Each case starts on Fees highlighted; "\b" is Backspace.

@@ -3,7 +3,6 @@
 #include "quillmark/shell/FormLoader.h"
 #include "ShellTestSupport.h"
 #include "quillmark/shell/DataGrid.h"
-#include "quillmark/shell/PictureBox.h"
 #include "quillmark/shell/Twips.h"
 
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -95,14 +93,6 @@ TEST(FormLoader, ControlsGetTheirKindPlaceStoredPropertiesAndTabOrder) {
     EXPECT_EQ(errorOf([&] { screen.control<QLineEdit>("chkFixed"); }),
               QStringLiteral("Control chkFixed on dlgSample is a QCheckBox, not the kind asked "
                              "for."));
-
-    auto* picture = screen.control<PictureBox>("picIcon");
-    QSignalSpy clicks(picture, &PictureBox::Click);
-    QSignalSpy doubleClicks(picture, &PictureBox::DblClick);
-    QTest::mouseClick(picture, Qt::LeftButton);
-    QTest::mouseDClick(picture, Qt::LeftButton);
-    EXPECT_GE(clicks.count(), 1);
-    EXPECT_EQ(doubleClicks.count(), 1);
 }
 
 TEST(FormLoader, BadFormDataFailsWithAClearError) {

@@ -1,4 +1,5 @@
-// Loading, placing, showing and unloading screens by name.
+// Unloading screens by name, by their close box or by themselves, and
+// factories that fail. The menus' and the panel's tests place them.
 #include "quillmark/shell/Screens.h"
 #include "ShellTestSupport.h"
 #include "quillmark/shell/ShellErrors.h"
@@ -21,30 +22,11 @@ protected:
     }
     ~ScreensTest() override { Screens::instance().setMdiArea(nullptr); }
 
-    Screen* open(const QString& name, int left = 500, int top = 100) {
-        return Screens::instance().OpenScreen(name, left, top);
-    }
+    Screen* open(const QString& name) { return Screens::instance().OpenScreen(name, 500, 100); }
 
     QMdiArea area;
     FakeScreenFactories factories{{"dlgIncome", "dlgExpense", "dlgAbout"}};
 };
-
-TEST_F(ScreensTest, AScreenOpensOnceFramedAtItsPlaceAndOpeningItAgainMovesItBack) {
-    Screen* income = open("dlgIncome");
-    ASSERT_NE(income, nullptr);
-    EXPECT_EQ(income->subWindow()->parentWidget(), area.viewport());
-    EXPECT_EQ(income->subWindow()->pos(), QPoint(33, 7));
-    EXPECT_EQ(income->size(), QSize(200, 100)) << "the frame shows the whole form";
-    EXPECT_EQ(income->subWindow()->windowTitle(), QStringLiteral("dlgIncome"));
-    income->subWindow()->move(300, 200);
-    open("dlgExpense", 1000, 1000);
-
-    EXPECT_EQ(open("dlgIncome"), income);
-    EXPECT_EQ(income->subWindow()->pos(), QPoint(33, 7));
-    EXPECT_EQ(area.activeSubWindow(), income->subWindow());
-    EXPECT_EQ(area.subWindowList().size(), 2);
-    EXPECT_EQ(factories.log, QStringList({"load dlgIncome", "load dlgExpense"}));
-}
 
 TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnce) {
     const std::pair<const char*, std::function<void(Screen*)>> ways[] = {

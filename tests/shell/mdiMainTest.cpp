@@ -98,6 +98,7 @@ TEST_F(mdiMainTest, MenusOpenTheirScreenAt500By100AndOnlyOnce) {
         trigger(item);
         QMdiSubWindow* active = window.clientArea()->activeSubWindow();
         EXPECT_EQ(active->pos(), QPoint(33, 7)) << item;
+        EXPECT_EQ(active->widget()->size(), QSize(200, 100)) << "the frame shows the whole form";
         active->move(250, 300); // the next opening moves it back
     }
     EXPECT_EQ(factories.log, QStringList({"load dlgCompanyInfo", "load dlgCategories",

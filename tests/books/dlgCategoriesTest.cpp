@@ -17,7 +17,7 @@ namespace quillmark::test {
 namespace {
 
 const std::string kBrowsing = "New Edit Close";
-const std::string kEditing = "Save Delete Cancel";
+const std::string kEditing = "Save Cancel Delete";
 const std::string kSaved = "msgbox info ok [Quillmark] Category saved successfully.";
 const std::string kDeleteQuestion =
     "msgbox question yesno [Quillmark] Do you wish to delete this unused category?";
@@ -44,11 +44,7 @@ protected:
     std::string storedCode(int code) const {
         return lines(stored().filter(QRegularExpression(QStringLiteral("^%1\\|").arg(code))));
     }
-    std::string mode() const {
-        return enabledButtons(
-                   screen, {"cmdNew", "cmdEdit", "cmdSave", "cmdDelete", "cmdCancel", "cmdClose"})
-            .toStdString();
-    }
+    std::string mode() const { return modeButtons(screen).toStdString(); }
     std::string entry() const {
         return (txtCode->text() + '|' + cboCatType->currentText() + '|' + txtDesc->text())
             .toStdString();

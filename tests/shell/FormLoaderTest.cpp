@@ -2,7 +2,6 @@
 // properties, tab order, and clear errors for what cannot be built.
 #include "quillmark/shell/FormLoader.h"
 #include "ShellTestSupport.h"
-#include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/Twips.h"
 
 #include <QCheckBox>
@@ -44,9 +43,6 @@ const char* const kSampleForm = R"({"name": "dlgSample", "caption": "Sample View
      "height": 255, "value": true}]},
   {"kind": "ListBox", "name": "lstCategories", "checkBoxes": true, "items": ["Fees", "Rent"]},
   {"kind": "PictureBox", "name": "picIcon", "width": 480, "height": 480},
-  {"kind": "Grid", "name": "gridTrans", "dataMember": "cmdTransactions", "columns": [
-    {"caption": "CatType", "dataField": "CatType", "visible": false},
-    {"caption": "Date", "dataField": "TDate", "format": "Short Date"}]},
   {"kind": "CommandButton", "name": "cmdSave", "caption": "&Save", "tabIndex": 3}]})";
 
 TEST(FormLoader, ControlsGetTheirKindPlaceStoredPropertiesAndTabOrder) {
@@ -70,10 +66,6 @@ TEST(FormLoader, ControlsGetTheirKindPlaceStoredPropertiesAndTabOrder) {
     EXPECT_EQ(option->parentWidget(), screen.control<QGroupBox>("fraView"));
     EXPECT_EQ(option->geometry(), QRect(10, 20, 100, 17)) << "placed within its frame";
     EXPECT_EQ(screen.control<QListWidget>("lstCategories")->item(1)->checkState(), Qt::Unchecked);
-    auto* grid = screen.control<DataGrid>("gridTrans");
-    EXPECT_EQ(grid->DataMember(), QStringLiteral("cmdTransactions"));
-    EXPECT_TRUE(grid->isColumnHidden(0));
-    EXPECT_EQ(grid->Columns(1).definition().numberFormat, QStringLiteral("Short Date"));
     // Tab order follows tabIndex: the combo box, the amount, then Save.
     auto nextStop = [](QWidget* from) {
         QWidget* next = from->nextInFocusChain();

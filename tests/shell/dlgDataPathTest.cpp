@@ -2,8 +2,6 @@
 #include "quillmark/shell/dlgDataPath.h"
 #include "ShellTestSupport.h"
 #include "quillmark/data/Connection.h"
-#include "quillmark/data/Recordset.h"
-#include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/mdlGlobal.h"
 
@@ -44,18 +42,11 @@ protected:
         txtFilePath->setText(path);
         clickButton(screen, QStringLiteral("cmdSelect"));
     }
-    // The company list as stored, by key: "id|name|path".
+    // The company list as stored, by key: "id|name|path" (connSys is on the
+    // default books here, which hold the list).
     QStringList stored() const {
-        const std::unique_ptr<Recordset> rs = deQuillmark::instance().connSecurity().Execute(
-            QStringLiteral("SELECT CompanyID, CompanyName, CompanyFilePath FROM CompanyFilePath "
-                           "ORDER BY CompanyID"));
-        QStringList rows;
-        for (; !rs->EOF(); rs->MoveNext()) {
-            rows << QStringLiteral("%1|%2|%3")
-                        .arg(rs->Fields(0).Value().toString(), rs->Fields(1).Value().toString(),
-                             rs->Fields(2).Value().toString());
-        }
-        return rows;
+        return query("SELECT CompanyID, CompanyName, CompanyFilePath FROM CompanyFilePath "
+                     "ORDER BY CompanyID");
     }
 
     Screen* screen = nullptr;

@@ -27,8 +27,7 @@ protected:
     QString defaultPath;
 };
 
-// Which connection a command runs on shows when only that one is closed; the
-// texts themselves are proved by what the screens list.
+// The texts themselves are proved by what the screens list.
 TEST_F(Environment, EachCommandRunsOnItsOwnConnection) {
     const std::pair<Connection*, QStringList> owners[] = {
         {&de().connSys(),

@@ -25,7 +25,7 @@ protected:
     Screen* open(const QString& name) { return Screens::instance().OpenScreen(name, 500, 100); }
 
     QMdiArea area;
-    FakeScreenFactories factories{{"dlgIncome", "dlgExpense", "dlgAbout"}};
+    FakeScreenFactories factories{{"dlgAbout"}};
 };
 
 TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnce) {

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev libqt6opengl6-dev
     libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core

@@ -69,8 +69,11 @@ run("Reading lumokit.pc" COMMAND ${pkg_config} --cflags --libs lumokit)
 string(STRIP "${output}" pc_flags)
 separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 separate_arguments(extra UNIX_COMMAND "-std=c++20 -fPIC ${flags}")
+# pkg-config gives no run-time path; a prefix outside the loader's path
+# needs one (CMake adds it itself for the other build).
 run("Compiling the consumer with pkg-config's flags"
-    COMMAND ${CXX} ${extra} ${SOURCE_DIR}/main.cpp -o ${WORK_DIR}/embed-controls-pc ${pc_flags})
+    COMMAND ${CXX} ${extra} ${SOURCE_DIR}/main.cpp -o ${WORK_DIR}/embed-controls-pc ${pc_flags}
+            -Wl,-rpath,${prefix}/${LIBDIR})
 
 foreach(program ${WORK_DIR}/build/embed-controls ${WORK_DIR}/embed-controls-pc)
     run("Running ${program}"

@@ -1,4 +1,5 @@
 #include "quillmark/AllScreens.h"
+#include "quillmark/shell/ControlServerSetup.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/mdiMain.h"
 #include "quillmark/shell/mdlGlobal.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(quillmark::MdiClientArea::emblem())));
 
     quillmark::registerAllScreens();
+    // An installed copy's buttons need the server registered for the user.
+    quillmark::ControlServerSetup::atStart();
     quillmark::mdiMain window;
     window.show();
     window.MDIForm_Load();

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -133,6 +134,9 @@ void mdiMain::OpenDefaultBooks() {
     if (security.State() != adStateClosed) {
         return;
     }
+    if (!QFileInfo::exists(path)) {
+        OfferEmptyBooks(path);
+    }
     try {
         security.Open();
     } catch (const RuntimeError& error) {
@@ -146,6 +150,23 @@ void mdiMain::OpenDefaultBooks() {
                                QStringLiteral("\r\nnewcompanyfile --default \"%1\"").arg(path),
                            error.source());
     }
+}
+
+void mdiMain::OfferEmptyBooks(const QString& path) {
+    // The program makes no data file unasked; on No the opening below fails
+    // and says how to make the books later.
+    if (!MsgBoxYesNo(QStringLiteral("There are no books at %1 yet.\r\n\r\nCreate empty default "
+                                    "books there now?")
+                         .arg(path))) {
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw RuntimeError(errFileNotFound,
+                           QStringLiteral("The folder '%1' cannot be created.").arg(folder),
+                           GetAppTitle());
+    }
+    DataFile::createCompanyFile(path, true);
 }
 
 void mdiMain::closeEvent(QCloseEvent* event) {

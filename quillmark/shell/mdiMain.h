@@ -59,6 +59,9 @@ private:
     void mnuHelpAbout_Click();
     void CloseApplication();
     void OpenDefaultBooks();
+    // Asks whether to start with empty default books at path and makes them
+    // (and their folder) on Yes.
+    void OfferEmptyBooks(const QString& path);
     void EndProgram();
 
     void createMenus();

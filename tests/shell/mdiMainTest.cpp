@@ -2,6 +2,7 @@
 #include "quillmark/shell/mdiMain.h"
 #include "ShellTestSupport.h"
 #include "quillmark/data/Connection.h"
+#include "quillmark/data/Recordset.h"
 #include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -75,11 +77,19 @@ TEST_F(mdiMainTest, CaptionBackgroundAndMenus) {
                      "mnuHelp &Help: mnuHelpAbout A&bout Software Ctrl+B"}));
 }
 
-TEST_F(mdiMainTest, WithoutTheDefaultBooksStartUpSaysHowToMakeThemAndOpensNothing) {
+QString emptyBooksQuestion(const QString& path) {
+    return QStringLiteral("msgbox question yesno [Quillmark] There are no books at %1 "
+                          "yet.\r\n\r\nCreate empty default books there now?")
+        .arg(path);
+}
+
+TEST_F(mdiMainTest, WithoutTheDefaultBooksAnsweredNoStartUpSaysHowToMakeThemAndOpensNothing) {
     ASSERT_TRUE(QFile::remove(defaultBooks()));
+    dialogs.answerNo();
     window.MDIForm_Load();
-    ASSERT_EQ(dialogs.dump().size(), 1);
-    const QString& shown = dialogs.dump()[0];
+    ASSERT_EQ(dialogs.dump().size(), 2) << messages();
+    EXPECT_EQ(dialogs.dump()[0], emptyBooksQuestion(defaultBooks()));
+    const QString& shown = dialogs.dump()[1];
     EXPECT_TRUE(shown.startsWith("msgbox info ok [Quillmark] ")) << messages();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("\r\n\r\nTo start with empty books, create them "
                                               "with:\r\nnewcompanyfile --default \"%1\"")
@@ -88,7 +98,35 @@ TEST_F(mdiMainTest, WithoutTheDefaultBooksStartUpSaysHowToMakeThemAndOpensNothin
     EXPECT_TRUE(factories.log.isEmpty());
     EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(QFile::exists(defaultBooks())) << "start-up never creates it";
+    EXPECT_FALSE(QFile::exists(defaultBooks())) << "start-up never creates it unasked";
+}
+
+TEST_F(mdiMainTest, WithoutTheDataFolderAnsweredYesStartUpMakesEmptyBooksAndOpensThem) {
+    ASSERT_TRUE(QDir(UserDataFolder()).removeRecursively());
+    dialogs.answerYes();
+    window.MDIForm_Load();
+    EXPECT_EQ(messages(), lines({emptyBooksQuestion(defaultBooks())}));
+    EXPECT_EQ(connections(), onCompany(defaultBooks()));
+    EXPECT_EQ(factories.log, QStringList({"load dlgQuickLaunch", "load dlgDataPath"}));
+    EXPECT_EQ(connSys().Execute(QStringLiteral("SELECT * FROM CompanyFilePath"))->RecordCount(), 1)
+        << "default books, with the company list";
+}
+
+TEST_F(mdiMainTest, EmptyBooksThatCannotBeMadeAreReportedAndNothingOpens) {
+    // A file where the data folder should be: neither folder nor books can be made.
+    const QString dataFolder = UserDataFolder();
+    ASSERT_TRUE(QDir(dataFolder).removeRecursively());
+    QFile blocker(dataFolder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    dialogs.answerYes();
+    window.MDIForm_Load();
+    ASSERT_EQ(dialogs.dump().size(), 2) << messages();
+    EXPECT_EQ(dialogs.dump()[1],
+              QStringLiteral("msgbox info ok [Quillmark] The folder '%1' cannot be created.")
+                  .arg(dataFolder));
+    EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
+    EXPECT_TRUE(factories.log.isEmpty());
 }
 
 TEST_F(mdiMainTest, MenusOpenTheirScreenAt500By100AndOnlyOnce) {

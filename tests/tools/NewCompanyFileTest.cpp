@@ -82,6 +82,21 @@ TEST_F(NewCompanyFileProgram, NeverOverwrites) {
     EXPECT_EQ(companyRows(path), 2);
 }
 
+TEST_F(NewCompanyFileProgram, DefaultBooksGetTheirFolderAndWithoutAFileTheUsersPlace) {
+    // A new user: the data folder does not exist yet.
+    const QString dataHome = dir.filePath(QStringLiteral("home/.local/share"));
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const ProgramRun made = newCompanyFile({QStringLiteral("--default")});
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(made.exitCode, 0) << made.errorOutput.toStdString();
+    EXPECT_EQ(companyRows(dataHome + QStringLiteral("/Quillmark/vevodir.dat")), 1);
+
+    const QString elsewhere = dir.filePath(QStringLiteral("other/Quillmark/vevodir.dat"));
+    EXPECT_EQ(newCompanyFile({QStringLiteral("--default"), elsewhere}).exitCode, 0);
+    EXPECT_EQ(companyRows(elsewhere), 1);
+}
+
 TEST_F(NewCompanyFileProgram, RejectsBadArguments) {
     struct Case {
         QStringList arguments;

@@ -1,10 +1,13 @@
 // newcompanyfile [--default] [--if-missing] FILE
+// newcompanyfile --default [--if-missing]
 // Creates a new, empty company data file; never overwrites an existing one.
 #include "quillmark/data/DataFile.h"
 #include "quillmark/data/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <cstdio>
@@ -17,11 +20,21 @@ constexpr int ExitUsage = 2;
 
 void printUsage(FILE* stream) {
     std::fputs("Usage: newcompanyfile [--default] [--if-missing] FILE\n"
+               "       newcompanyfile --default [--if-missing]\n"
                "Creates a new, empty Quillmark company data file.\n"
-               "  --default     also write the list of company files (for vevodir.dat)\n"
+               "  --default     also write the list of company files (for vevodir.dat);\n"
+               "                without FILE, makes the default books\n"
+               "                $XDG_DATA_HOME/Quillmark/vevodir.dat, creating the folder\n"
                "  --if-missing  do nothing, successfully, when FILE already exists\n"
                "An existing FILE is never overwritten.\n",
                stream);
+}
+
+// The program's default data file, where Quillmark looks first: the user's
+// data folder is named after the program, not taken from this tool's name.
+QString defaultDataFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quillmark/vevodir.dat");
 }
 
 } // namespace
@@ -52,6 +65,9 @@ int main(int argc, char* argv[]) {
             files << argument;
         }
     }
+    if (files.isEmpty() && withCompanyList) {
+        files << defaultDataFile();
+    }
     if (files.size() != 1) {
         printUsage(stderr);
         return ExitUsage;
@@ -64,6 +80,14 @@ int main(int argc, char* argv[]) {
         }
         std::fprintf(stderr, "newcompanyfile: %s already exists; it was not overwritten.\n",
                      qPrintable(file));
+        return ExitFailed;
+    }
+    // Default books go in the user's data folder, which a new user does not
+    // have yet; a company file's folder is the user's choice and must exist.
+    const QString folder = info.absolutePath();
+    if (withCompanyList && !QDir().mkpath(folder)) {
+        std::fprintf(stderr, "newcompanyfile: the folder %s cannot be created.\n",
+                     qPrintable(folder));
         return ExitFailed;
     }
     try {

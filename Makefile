@@ -1,8 +1,11 @@
 # The two commands of the README: `make run` and `make test`. Both install
 # missing Debian packages first, then configure and build with the dev preset.
+# `make install PREFIX=DIR` installs that build; `make package` builds the
+# Debian package from a release build of its own.
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run asan release clean
+.PHONY: all deps configure build test run install package asan release clean
 
 all: build
 
@@ -21,6 +24,14 @@ test: build
 run: build
 	@bash scripts/run-quillmark.sh build/bin/quillmark
 
+install: build
+	@cmake --install build --prefix $(PREFIX)
+
+package: deps
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package -j $(JOBS)
+	@cd build-package && cpack -G DEB
+
 asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
@@ -31,4 +42,4 @@ release: deps
 	@cmake --build --preset release -j $(JOBS)
 
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-package

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     poppler-utils qpdf
+    desktop-file-utils appstream groff-base dpkg-dev file
 )
 
 missing=()

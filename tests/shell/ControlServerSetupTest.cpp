@@ -132,11 +132,5 @@ TEST_F(ControlServerSetupTest, AProgramInABuildTreeLeavesTheRegistryToTheBuild) 
     EXPECT_EQ(lines(dialogs.dump()), "");
 }
 
-TEST_F(ControlServerSetupTest, TheInstalledServerIsTheLibraryFolderBesideThePrograms) {
-    const QString server = ControlServerSetup::installedServerPath(QStringLiteral("/opt/q/bin"));
-    EXPECT_TRUE(server.startsWith(QStringLiteral("/opt/q/lib"))) << server.toStdString();
-    EXPECT_TRUE(server.endsWith(QStringLiteral("/liblumokit.so.1"))) << server.toStdString();
-}
-
 } // namespace
 } // namespace quillmark::test

@@ -170,6 +170,9 @@ void TransactionScreen::SetEditMode(bool bEdit) {
 void TransactionScreen::cmdNew_Click() {
     trapErrors([this] {
         bNewRecord = true;
+        // The row of an earlier Edit that ended in Cancel or Delete is not
+        // where the grid returns after this entry is saved.
+        lEditBookmark = 0;
         clearEntry();
         SetEditMode(true);
         txtAmount->setSelection(0, static_cast<int>(txtAmount->text().size()));

@@ -252,6 +252,26 @@ TEST_F(TransactionScreenTest, EditLoadsTheRowAndSaveReturnsToItCancelWritesNothi
     EXPECT_EQ(currentRowShown(grid(screen)), "3/5/24|040|Food|Consulting, March|$2,500.75");
 }
 
+TEST_F(TransactionScreenTest, ANewEntrySavedAfterAnEditEndedOtherwiseIsTheRowTheGridStandsOn) {
+    TransactionScreen* screen = openWithSamples();
+    // An edit that ends in Cancel, then one that ends in Delete: neither
+    // leaves its row for the grid to return to after the next new entry.
+    for (const char* ending : {"cmdCancel", "cmdDelete"}) {
+        clickRow(grid(screen), 2);
+        clickButton(screen, "cmdEdit");
+        if (QString::fromLatin1(ending) == "cmdDelete") {
+            dialogs.answerYes();
+        }
+        clickButton(screen, ending);
+        const QString details = QStringLiteral("after ") + QString::fromLatin1(ending);
+        fillNewEntry(screen, "5", details);
+        clickButton(screen, "cmdSave");
+        EXPECT_EQ(currentRowShown(grid(screen)).section('|', 3, 3), details);
+        EXPECT_EQ(QString::number(grid(screen)->Bookmark()),
+                  query("SELECT MAX(TransactionID) FROM Transactions").value(0));
+    }
+}
+
 TEST_F(TransactionScreenTest, DeleteAsksAndOnlyYesDeletesAnEntryGoneMeanwhileIsReported) {
     TransactionScreen* screen = openWithSamples();
     clickButton(screen, "cmdEdit"); // Advice, the first row

@@ -4,8 +4,10 @@
 # Debian package from a release build of its own.
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+# Kills of the worker in `make crashtest`.
+KILLS ?= 300
 
-.PHONY: all deps configure build test run install package asan release clean
+.PHONY: all deps configure build test run install package asan crashtest release clean
 
 all: build
 
@@ -36,6 +38,11 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Kills a worker saving through the entry screens KILLS times at random
+# moments and checks the company file after each kill (tools/crashloop).
+crashtest: build
+	@build/bin/crashloop --kills $(KILLS)
 
 release: deps
 	@cmake --preset release >/dev/null

@@ -88,6 +88,8 @@ const char* const kDetails[] = {
     "#1/2/2024# & \"x\" ? [brackets]",
 };
 
+constexpr int kDetailsLength = 255;
+
 class Worker {
 public:
     Worker(quint64 seed, AnsweringDialogs& dialogs) : m_random(seed), m_dialogs(dialogs) {
@@ -187,8 +189,15 @@ private:
     }
 
     QString details() {
-        return QString::fromUtf8(kDetails[pick(std::size(kDetails))]) +
-               QStringLiteral(" #%1").arg(m_done);
+        const QString number = QStringLiteral(" #%1").arg(m_done);
+        if (pick(10) == 0) {
+            // As long as the details box and the field allow: 255 characters.
+            return QString::fromUtf8("\xc3\x9cml\xc3\xa4ut; \"q\" ")
+                       .repeated(40)
+                       .left(kDetailsLength - number.size()) +
+                   number;
+        }
+        return QString::fromUtf8(kDetails[pick(std::size(kDetails))]) + number;
     }
 
     // Picks a category in the box as a user does; returns its key.

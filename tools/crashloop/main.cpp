@@ -140,10 +140,11 @@ public:
         const Counts& counts = m_ledger.counts();
         std::printf("crashloop: kills %d, acknowledged saves %d (insert %d, edit %d, delete %d, "
                     "refused %d), entries now %zu, in flight at a kill %d (applied %d), "
-                    "lost %d, integrity failures %d, %lld s\n",
+                    "lost %d, integrity failures %d, worker failures %d, %lld s\n",
                     m_kills, counts.total(), counts.inserts, counts.edits, counts.deletes,
                     counts.refused, m_ledger.entries().size(), m_inFlightKills, m_inFlightApplied,
-                    m_lost, m_integrity, static_cast<long long>(clock.elapsed() / 1000));
+                    m_lost, m_integrity, m_workerFailures,
+                    static_cast<long long>(clock.elapsed() / 1000));
         return ok ? ExitOk : ExitFailed;
     }
 
@@ -155,7 +156,7 @@ private:
         std::fprintf(stderr, "crashloop: the file is kept at %s\n",
                      m_options.file.toUtf8().constData());
         if (m_lost + m_integrity == 0) {
-            m_integrity = 1; // a failure of the worker or of its output
+            ++m_workerFailures; // the worker's own fault, or output not its own
         }
         return false;
     }
@@ -168,6 +169,7 @@ private:
     int m_inFlightApplied = 0;
     int m_lost = 0;
     int m_integrity = 0;
+    int m_workerFailures = 0;
 };
 
 } // namespace

@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 # Kills of the worker in `make crashtest`.
 KILLS ?= 300
+# Seconds each fuzz target runs in `make fuzz`; FUZZ_TARGETS picks some of them.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
-.PHONY: all deps configure build test run install package asan crashtest release clean
+.PHONY: all deps configure build test run install package asan crashtest release fuzz clean
 
 all: build
 
@@ -48,5 +51,11 @@ release: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 
+# libFuzzer targets (clang) in build-fuzz/; findings' inputs go in build-fuzz/findings/.
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf build build-asan build-release build-package
+	rm -rf build build-asan build-release build-package build-fuzz

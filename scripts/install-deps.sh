@@ -11,6 +11,7 @@ packages=(
     xvfb xauth fonts-dejavu-core
     poppler-utils qpdf
     desktop-file-utils appstream groff-base dpkg-dev file
+    clang libclang-rt-dev llvm
 )
 
 missing=()

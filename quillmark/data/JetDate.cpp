@@ -66,7 +66,11 @@ std::optional<QDate> parseDatePart(const QString& text) {
 } // namespace
 
 QString JetDateLiteralText(const QDate& date) {
-    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+    // Four digits always: "1/2/26" would read back as 2026, not the year 26.
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.month())
+        .arg(date.day())
+        .arg(date.year(), 4, 10, QChar(u'0'));
 }
 
 std::optional<QDateTime> parseJetDateTime(const QString& text) {
@@ -121,7 +125,12 @@ std::optional<QDateTime> parseStoredForm(const QString& text) {
         }
         return value;
     };
-    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const int year = number(0, 4);
+    // A non-digit reads as -1, which QDate takes for the year 1 BC.
+    if (year < 0) {
+        return std::nullopt;
+    }
+    const QDate date(year, number(5, 2), number(8, 2));
     const QTime time(number(11, 2), number(14, 2), number(17, 2));
     if (!date.isValid() || !time.isValid()) {
         return std::nullopt;

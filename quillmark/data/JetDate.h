@@ -11,7 +11,7 @@
 
 namespace quillmark {
 
-// "M/d/yyyy" whatever the user's locale: "#" + JetDateLiteralText(d) +
+// "M/d/yyyy" (the year in four digits) whatever the user's locale: "#" + JetDateLiteralText(d) +
 // " 12:00:00 AM#" names the same day everywhere.
 QString JetDateLiteralText(const QDate& date);
 

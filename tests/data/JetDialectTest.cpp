@@ -94,11 +94,33 @@ TEST(JetDate, ReadsUsAndIsoDatesWithTwelveHourTimes) {
     }
 }
 
+TEST(JetDate, StoredFormReadsOnlyWithAFourDigitYear) {
+    const QDateTime evening(QDate(2026, 11, 5), QTime(18, 30));
+    EXPECT_EQ(parseStoredDateTime(QStringLiteral("2026-11-05 18:30:00")), evening);
+    EXPECT_EQ(parseStoredDateTime(QStringLiteral("2026-11-05 18:30")), evening);
+    EXPECT_EQ(parseStoredDateTime(QStringLiteral("0999-01-02 00:00:00")),
+              QDateTime(QDate(999, 1, 2), QTime(0, 0)));
+    // A year with a character other than a digit, even in the full stored
+    // form, is no date (it once read as the year 1 BC).
+    for (const char* text : {"\xef\xbf\xbd"
+                             "026-11-05 18:30:00",
+                             "x026-11-05 18:30:00", "-026-11-05 18:30:00", "+026-11-05 18:30:00",
+                             "0000-11-05 18:30:00", "026-11-05 18:30:00", "20261-11-05 18:30",
+                             "2026-1x-05 18:30:00", "2026-11-05 18:3x:00"}) {
+        EXPECT_EQ(parseStoredDateTime(QString::fromUtf8(text)), std::nullopt) << text;
+    }
+}
+
 TEST(JetDate, LiteralTextIsUsWhateverTheLocale) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(JetDateLiteralText(QDate(2026, 1, 31)), "1/31/2026");
     EXPECT_EQ(JetDateLiteralText(QDate(2026, 12, 5)), "12/5/2026");
+    // A year below 1000 keeps four digits, so the literal names that year and
+    // not one of the two-digit window.
+    EXPECT_EQ(JetDateLiteralText(QDate(26, 11, 5)), "11/5/0026");
+    EXPECT_EQ(parseJetDateTime(QStringLiteral("0026-11-05"))->date(), QDate(26, 11, 5));
+    EXPECT_EQ(parseJetDateTime(JetDateLiteralText(QDate(26, 11, 5)))->date(), QDate(26, 11, 5));
     QLocale::setDefault(saved);
 }
 

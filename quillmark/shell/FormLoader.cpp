@@ -19,14 +19,17 @@ namespace quillmark {
 QHash<QString, QWidget*> FormLoader::build(const FormData& form, QWidget* target) {
     QHash<QString, QWidget*> controls;
     QList<QPair<int, QWidget*>> tabOrder;
+    const QList<QWidget*> before = target->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     try {
         for (const ControlRecord& record : form.controls) {
             buildControl(record, target, controls, tabOrder, form.name);
         }
     } catch (...) {
-        // Children go with their containers; delete only the top level.
-        for (QWidget* widget : std::as_const(controls)) {
-            if (widget->parentWidget() == target) {
+        // Every control made on the target goes, one whose making failed half
+        // way too (it was never named); children go with their containers.
+        const QList<QWidget*> made = target->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* widget : made) {
+            if (!before.contains(widget)) {
                 delete widget;
             }
         }

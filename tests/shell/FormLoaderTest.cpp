@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -109,6 +110,22 @@ TEST(FormLoader, BadFormDataFailsWithAClearError) {
     }
     EXPECT_EQ(errorOf([] { Screen(QStringLiteral("dlgNoSuchScreen")); }),
               QStringLiteral("Form dlgNoSuchScreen: the form data is missing."));
+}
+
+TEST(FormLoader, AFailedBuildLeavesTheTargetAsItWas) {
+    // The grid is made before its columns are read, so the failure comes
+    // from a control already on the target; it goes too, with the label
+    // before it and the frame's option button, and what was there stays.
+    const FormData form = FormData::fromJson(R"({"name": "dlgX", "width": 9, "height": 9,
+      "controls": [{"kind": "Label", "name": "lbl"},
+      {"kind": "Frame", "name": "fra", "controls": [{"kind": "OptionButton", "name": "opt"}]},
+      {"kind": "Grid", "name": "grid", "columns": [{"caption": "Name", "dataFceld": "x"}]}]})",
+                                             QStringLiteral("test"));
+    QWidget target;
+    auto* kept = new QLabel(&target);
+    EXPECT_EQ(errorOf([&] { FormLoader::build(form, &target); }),
+              QStringLiteral("Grid column Name has no data field."));
+    EXPECT_EQ(target.findChildren<QWidget*>(), QList<QWidget*>{kept});
 }
 
 TEST(Twips, RoundHalfAwayFromZeroAndNeverOverflow) {

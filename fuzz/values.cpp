@@ -1,7 +1,7 @@
-// Values as text: stored and typed dates, money (Currency) and its decimal
-// text, and amounts as a user types them in a few locales. The first byte
-// picks the reader; the rest is its input. Every value that reads must print
-// back as text that reads again as the same value.
+// Values: stored and typed dates, money (Currency) and its decimal text,
+// amounts as a user types them in a few locales, and sums of money. The first
+// byte picks the reader; the rest is its input. Every value that reads must
+// print back as text that reads again as the same value.
 #include "FuzzSupport.h"
 
 #include "quillmark/books/AmountText.h"
@@ -152,6 +152,45 @@ void amounts(const QString& text) {
     QLocale::setDefault(QLocale::c());
 }
 
+// Sums, differences, negation and doubles of money: a result that does not
+// fit is refused (RuntimeError), one that fits is exact.
+void arithmetic(const std::uint8_t* data, std::size_t size) {
+    qint64 a = 0;
+    qint64 b = 0;
+    double d = 0;
+    std::memcpy(&a, data, std::min<std::size_t>(size, 8));
+    if (size > 8) {
+        std::memcpy(&b, data + 8, std::min<std::size_t>(size - 8, 8));
+    }
+    if (size > 16) {
+        std::memcpy(&d, data + 16, std::min<std::size_t>(size - 16, 8));
+    }
+    const Currency x = Currency::fromScaled(a);
+    const Currency y = Currency::fromScaled(b);
+    const auto fits = [](__int128 v) { return v >= INT64_MIN && v <= INT64_MAX; };
+    const auto expect = [&](auto operation, __int128 exact, const char* rule) {
+        try {
+            const Currency result = operation();
+            fuzz::check(fits(exact) && result.scaled() == exact, rule);
+        } catch (const RuntimeError&) {
+            fuzz::check(!fits(exact), rule);
+        }
+    };
+    expect([&] { return x + y; }, __int128(a) + b, "a sum is exact or refused");
+    expect([&] { return x - y; }, __int128(a) - b, "a difference is exact or refused");
+    expect([&] { return -x; }, -__int128(a), "a negation is exact or refused");
+    try {
+        const Currency c = Currency::fromDouble(d);
+        fuzz::check(std::fabs(static_cast<double>(c.scaled()) / Currency::Scale - d) <= 0.5,
+                    "a double becomes the nearest money");
+    } catch (const RuntimeError&) {
+    }
+    try {
+        Currency::fromUnits(a);
+    } catch (const RuntimeError&) {
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -164,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const QString rest = fuzz::text(data + 1, size - 1);
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0:
         storedDates(rest);
         break;
@@ -176,6 +215,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case 3:
         amounts(rest);
+        break;
+    case 4:
+        arithmetic(data + 1, size - 1);
         break;
     }
     return 0;

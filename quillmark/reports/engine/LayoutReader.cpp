@@ -27,6 +27,8 @@ private:
     QString m_text;
 };
 
+constexpr int MaxFontPoints = 1000;
+
 int twips(const QJsonValue& value, const Place& place, const QString& what) {
     const double number = value.toDouble(-1);
     if (!value.isDouble() || number < 0 || number != std::floor(number) || number > 1e6) {
@@ -83,10 +85,15 @@ PageSetup readPage(const QJsonObject& page, const Place& place) {
     return setup;
 }
 
-FontSpec readFont(const QJsonObject& font) {
+FontSpec readFont(const QJsonObject& font, const Place& place) {
     FontSpec spec;
     spec.family = font.value(QLatin1String("family")).toString();
     spec.pointSize = font.value(QLatin1String("size")).toDouble(0);
+    // 0 (or none) takes the layout's size; a size past any paper would also
+    // overflow the pixel size the painter works out from it.
+    if (!(spec.pointSize >= 0 && spec.pointSize <= MaxFontPoints)) {
+        place.fail(QStringLiteral("the font size must be from 0 to %1 points.").arg(MaxFontPoints));
+    }
     spec.bold = font.value(QLatin1String("bold")).toBool();
     spec.italic = font.value(QLatin1String("italic")).toBool();
     return spec;
@@ -184,7 +191,7 @@ ReportControl readControl(const QJsonObject& object, const ReportSection& sectio
     }
     c.scope = scope == QLatin1String("report") ? SumScope::Report : SumScope::Group;
     c.alignment = alignment(object.value(QLatin1String("align")), place);
-    c.font = readFont(object.value(QLatin1String("font")).toObject());
+    c.font = readFont(object.value(QLatin1String("font")).toObject(), place);
     if (object.contains(QLatin1String("width"))) {
         c.penWidth =
             twips(object.value(QLatin1String("width")), place, QStringLiteral("The width"));
@@ -279,7 +286,7 @@ ReportLayout LayoutReader::read(const QByteArray& json) {
     }
     layout.title = root.value(QLatin1String("title")).toString();
     layout.page = readPage(root.value(QLatin1String("page")).toObject(), place);
-    layout.font = readFont(root.value(QLatin1String("font")).toObject());
+    layout.font = readFont(root.value(QLatin1String("font")).toObject(), place);
     if (layout.font.family.isEmpty() || layout.font.pointSize <= 0) {
         place.fail(QStringLiteral("the layout needs a font family and size."));
     }

@@ -54,6 +54,8 @@ TEST(LayoutReader, RefusesFaultyLayoutsSayingWhere) {
         {R"x("height": 285)x", R"x("height": -5)x",
          "section Detail: The height must be a whole number"},
         {R"x("fill": "#EEEEEE")x", R"x("fill": "greyish")x", "\"greyish\" is not a colour"},
+        // Found by fuzzing: the pixel size of such a font overflowed when painted.
+        {R"x("size": 9})x", R"x("size": 4e86})x", "the font size must be from 0 to 1000 points"},
     };
     ASSERT_NO_THROW(layoutFrom(Valid));
     for (const Case& c : cases) {

@@ -4,7 +4,8 @@
 # BUILD_DIR/corpus/<target> so that the tree is never written. Prints per
 # target the runs done and the coverage reached; exits 1 when any target
 # found something (crash, leak, sanitizer report, timeout, out of memory),
-# whose input is then in BUILD_DIR/findings/.
+# whose input is then in BUILD_DIR/findings/. FUZZ_SEED, when set, fixes the
+# random seed, so that a run (CI's) repeats what an earlier one tried.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=$1
@@ -42,7 +43,8 @@ for target in "${targets[@]}"; do
     cp -n fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null || true
     log="$build/logs/$target.log"
     "$program" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
-        -rss_limit_mb=2560 -artifact_prefix="$build/findings/$target-" >"$log" 2>&1
+        -rss_limit_mb=2560 -artifact_prefix="$build/findings/$target-" \
+        ${FUZZ_SEED:+-seed="$FUZZ_SEED"} >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)

@@ -7,10 +7,12 @@ PREFIX ?= /usr/local
 # Kills of the worker in `make crashtest`.
 KILLS ?= 300
 # Seconds each fuzz target runs in `make fuzz`; FUZZ_TARGETS picks some of them,
-# FUZZ_SEED fixes the random seed (a new one each run when empty).
+# FUZZ_SEED fixes the random seed (a new one each run when empty) and
+# FUZZ_RUNS, when set, runs each target that many inputs instead of seconds.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 FUZZ_SEED ?=
+FUZZ_RUNS ?=
 
 .PHONY: all deps configure build test run install package asan crashtest release fuzz clean
 
@@ -57,7 +59,7 @@ release: deps
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
-	@FUZZ_SEED=$(FUZZ_SEED) bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	@FUZZ_SEED=$(FUZZ_SEED) FUZZ_RUNS=$(FUZZ_RUNS) bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf build build-asan build-release build-package build-fuzz

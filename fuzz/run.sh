@@ -5,7 +5,9 @@
 # target the runs done and the coverage reached; exits 1 when any target
 # found something (crash, leak, sanitizer report, timeout, out of memory),
 # whose input is then in BUILD_DIR/findings/. FUZZ_SEED, when set, fixes the
-# random seed, so that a run (CI's) repeats what an earlier one tried.
+# random seed and FUZZ_RUNS, when set, runs each target that many inputs
+# instead of SECONDS: both together make a run (CI's) repeat exactly what an
+# earlier one tried, however fast the machine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=$1
@@ -24,6 +26,8 @@ fi
 
 mkdir -p "$build/findings" "$build/logs"
 export QT_QPA_PLATFORM=offscreen
+# Qt seeds its hashes at random; a fixed seed keeps a run repeatable.
+export QT_HASH_SEED=0
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
@@ -42,7 +46,12 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus"
     cp -n fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null || true
     log="$build/logs/$target.log"
-    "$program" "$corpus" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
+    if [ -n "${FUZZ_RUNS:-}" ]; then
+        limit=(-runs="$FUZZ_RUNS")
+    else
+        limit=(-max_total_time="$seconds")
+    fi
+    "$program" "$corpus" "${limit[@]}" -print_final_stats=1 -timeout=20 \
         -rss_limit_mb=2560 -artifact_prefix="$build/findings/$target-" \
         ${FUZZ_SEED:+-seed="$FUZZ_SEED"} >"$log" 2>&1
     status=$?
@@ -62,4 +71,6 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "fuzz: findings in ${failed[*]} (inputs in $build/findings/)"
     exit 1
 fi
-echo "fuzz: ${#targets[@]} targets, ${seconds} s each, no findings"
+each=${FUZZ_RUNS:+$FUZZ_RUNS runs}
+each=${each:-$seconds s}
+echo "fuzz: ${#targets[@]} targets, $each each, no findings"

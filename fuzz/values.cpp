@@ -40,7 +40,8 @@ void storedDates(const QString& text) {
                     "a stored date has a year of four digits", text);
         const QString written = storedDateTimeText(*stored);
         fuzz::check(parseStoredDateTime(written) == stored, "a stored date reads back", written);
-        if (text.size() == 19) {
+        // "yyyy-MM-ddTHH:mm:ss" reads too but is written with a space.
+        if (text.size() == 19 && text.at(10) == u' ') {
             fuzz::check(written == text, "a full stored date is written as read", text);
         }
     }

@@ -30,11 +30,10 @@ std::string describe(const QVariant& v) {
 
 } // namespace
 
+// Plain numbers, numeric text, enumerations and colours as numbers also
+// pass through every control's dispatch tests.
 TEST(VariantCoercion, ScalarConversionsFollowAutomationRules) {
     const Row rows[] = {
-        {"int to long", VarKind::Int32, 7, S_OK, QVariant::fromValue(qint32(7))},
-        {"numeric text to long", VarKind::Int32, QStringLiteral(" 12 "), S_OK,
-         QVariant::fromValue(qint32(12))},
         {"half rounds to even (down)", VarKind::Int32, 2.5, S_OK, QVariant::fromValue(qint32(2))},
         {"half rounds to even (up)", VarKind::Int32, 3.5, S_OK, QVariant::fromValue(qint32(4))},
         {"True is -1", VarKind::Int32, true, S_OK, QVariant::fromValue(qint32(-1))},
@@ -44,20 +43,15 @@ TEST(VariantCoercion, ScalarConversionsFollowAutomationRules) {
         {"short keeps range", VarKind::Int16, -32768, S_OK, QVariant::fromValue(qint16(-32768))},
         {"short overflow", VarKind::Int16, 32768, DISP_E_OVERFLOW, {}},
         {"short after rounding", VarKind::Int16, 32767.5, DISP_E_OVERFLOW, {}},
-        {"enum as long", VarKind::Enum, 3, S_OK, QVariant::fromValue(qint32(3))},
         {"signed system colour", VarKind::Color, -2147483633, S_OK,
          QVariant::fromValue(quint32(0x8000000Fu))},
-        {"unsigned colour", VarKind::Color, QVariant::fromValue(quint32(0xFFFFFFFFu)), S_OK,
-         QVariant::fromValue(quint32(0xFFFFFFFFu))},
         {"colour overflow", VarKind::Color, 4294967296.0, DISP_E_OVERFLOW, {}},
         {"single", VarKind::Single, 1.5, S_OK, QVariant::fromValue(1.5f)},
         {"single overflow", VarKind::Single, 1e300, DISP_E_OVERFLOW, {}},
         {"Boolean from number", VarKind::Bool, 2, S_OK, QVariant(true)},
-        {"Boolean from zero", VarKind::Bool, 0.0, S_OK, QVariant(false)},
         {"Boolean from text", VarKind::Bool, QStringLiteral("true"), S_OK, QVariant(true)},
         {"Boolean from numeric text", VarKind::Bool, QStringLiteral("0"), S_OK, QVariant(false)},
         {"Boolean from words", VarKind::Bool, QStringLiteral("maybe"), DISP_E_TYPEMISMATCH, {}},
-        {"text from number", VarKind::String, 42, S_OK, QVariant(QStringLiteral("42"))},
         {"text from Boolean", VarKind::String, false, S_OK, QVariant(QStringLiteral("False"))},
         {"text from font", VarKind::String, QVariant::fromValue(QFont()), DISP_E_TYPEMISMATCH, {}},
         {"empty to long", VarKind::Int32, QVariant(), S_OK, QVariant::fromValue(qint32(0))},

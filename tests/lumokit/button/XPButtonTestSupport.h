@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QStyle>
 
 #include <memory>
 
@@ -20,26 +19,19 @@ using namespace lumokit;
 using namespace lumokittest;
 
 inline std::unique_ptr<LumoXPButton> makeButton(int w = 120, int h = 30) {
-    if (QApplication::style()->name() != QLatin1String("fusion")) {
-        QApplication::setStyle(QStringLiteral("Fusion"));
-    }
     auto button = std::make_unique<LumoXPButton>();
     button->setFont(fixedFont());
     button->resize(w, h);
     return button;
 }
 
-// Names of the button's events, with their arguments: "MouseDown(1,0,5,6)".
-inline QString describeEvent(int id, const QVariantList& args) {
-    return lumokittest::describeEvent(CLSID_LumoXPButton, id, args);
-}
-
 class EventLog {
 public:
     explicit EventLog(LumoXPButton* button) {
-        QObject::connect(
-            button, &UserControl::eventRaised, button,
-            [this](int id, const QVariantList& args) { entries.append(describeEvent(id, args)); });
+        QObject::connect(button, &UserControl::eventRaised, button,
+                         [this](int id, const QVariantList& args) {
+                             entries.append(describeEvent(CLSID_LumoXPButton, id, args));
+                         });
     }
     // The entries without the ones a pointer that hovers produces.
     QStringList withoutMoves() const {

@@ -29,16 +29,8 @@ PanelRecord panel(LONG width, sSize autosize = sSize::sNoAutosize, bool visible 
                        lumosBorder::lumosFlatBorder};
 }
 
-TEST(StatusbarLayout, FixedPanelsRunFromFiveWithTenPixelGaps) {
-    StatusbarLayout layout;
-    layout.add(panel(100));
-    layout.add(panel(50));
-    const auto placed = layout.layOut(120, H, tenPerLetter);
-    EXPECT_EQ(spans(placed), QStringLiteral("1:5-105 2:115-165")) << "past the edge is clipped";
-    EXPECT_EQ(placed[0].rect.top, 4);
-    EXPECT_EQ(placed[0].rect.bottom, H - 4);
-}
-
+// Fixed panels from x = 5 with 10-pixel gaps, between top 4 and bottom
+// h - 4: the edge pixels in StatusbarTest.PanelAndOuterBordersByStyle.
 TEST(StatusbarLayout, ContentsFitTheCaptionAndASpringTakesTheRestLessHiddenPanels) {
     StatusbarLayout layout;
     layout.add(panel(100));

@@ -24,9 +24,7 @@ class Statusbar : public ::testing::Test {
 protected:
     void SetUp() override {
         bar = std::make_unique<lumoStatusbar>();
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(11);
-        bar->setControlFont(font);
+        bar->setControlFont(fixedFont());
         bar->resize(300, 24);
         bar->show(); // resizes reach a shown window at once
         bar->DrawStatusBar();

@@ -1,4 +1,4 @@
-// The tab strip through the class factory: all 52 members bound, each
+// The tab strip through the class factory: every member bound, each
 // writer reaching its own property, error 9 reaching the host.
 #include "lumokit/DispatchWriters.h"
 
@@ -13,7 +13,6 @@ TEST(TabStripDispatch, EveryMemberIsBoundEveryWriterReadsBackAndNegativeIndexesR
     DispatchClient client(createObject(CLSID_lumoTabStrip));
     const InterfaceInfo& iface = defaultInterfaceOf(CLSID_lumoTabStrip);
     expectEveryMemberBound(lumoTabStripBindings::bindings(), iface);
-    EXPECT_EQ(iface.members.size(), 52u);
 
     client.call(QStringLiteral("AddTab"), {QVariant(), QStringLiteral("One")});
     EXPECT_EQ(expectWritersReadBack(client, iface, 1), 22);

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QSignalSpy>
 
 using namespace tbtest;
@@ -55,7 +54,7 @@ protected:
     std::unique_ptr<frmdropdown> menu;
 };
 
-TEST_F(DropDownMenuTest, EntriesStackByTheirHeightsAndTheWindowFitsThem) {
+TEST_F(DropDownMenuTest, EntriesStackByTheirHeightsTheWindowFitsThemAPressOutsideCancels) {
     const DropDownMenu& m = menu->menu();
     EXPECT_EQ(m.entry(3)->height, DropDownMenu::kDrawnSeparatorHeight)
         << "added 5 high, drawn 3 high from then on";
@@ -74,10 +73,22 @@ TEST_F(DropDownMenuTest, EntriesStackByTheirHeightsAndTheWindowFitsThem) {
     EXPECT_EQ(QPoint(menu->x(), menu->y()), QPoint(100, 50));
     EXPECT_EQ(GetCapture(), menu->hWnd()) << "a shown menu holds the mouse";
     EXPECT_TRUE(GetClassLongA(menu->hWnd(), GCL_STYLE) & CS_DROPSHADOW);
+
+    sendMouse(menu.get(), QEvent::MouseButtonPress, QPointF(-5, 10)); // captured: outside
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(menu->result().IsCancel);
+    EXPECT_TRUE(menu->result().isSubCancel);
 }
 
-TEST_F(DropDownMenuTest, ClickingAnEntryTogglesItAndChoosesIt) {
+TEST_F(DropDownMenuTest, OnlyAnEnabledEntryIsChosenAndToggledByAClick) {
     QSignalSpy closed(menu.get(), &frmdropdown::Unloaded);
+    for (const int y : {rowY(2), 53, 108}) { // disabled, separator, empty space
+        clickAt(menu.get(), QPointF(30, y));
+    }
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_FALSE(menu->menu().entry(2)->isChecked) << "a disabled entry keeps its state";
+    EXPECT_FALSE(menu->menu().entry(3)->isChecked);
+
     clickAt(menu.get(), QPointF(30, rowY(1)));
     ASSERT_EQ(closed.count(), 1);
     const DropDownResult r = menu->result();
@@ -88,21 +99,6 @@ TEST_F(DropDownMenuTest, ClickingAnEntryTogglesItAndChoosesIt) {
     EXPECT_TRUE(r.newvalue) << "a plain entry toggles too";
     EXPECT_FALSE(menu->isVisible());
     EXPECT_NE(GetCapture(), menu->hWnd());
-}
-
-TEST_F(DropDownMenuTest, DisabledEntriesSeparatorsAndEmptySpaceLeaveTheMenuOpen) {
-    QSignalSpy closed(menu.get(), &frmdropdown::Unloaded);
-    for (const int y : {rowY(2), 53, 108}) {
-        clickAt(menu.get(), QPointF(30, y));
-    }
-    EXPECT_EQ(closed.count(), 0);
-    EXPECT_FALSE(menu->menu().entry(2)->isChecked) << "a disabled entry keeps its state";
-    EXPECT_FALSE(menu->menu().entry(3)->isChecked);
-
-    sendMouse(menu.get(), QEvent::MouseButtonPress, QPointF(-5, 10)); // captured: outside
-    ASSERT_EQ(closed.count(), 1);
-    EXPECT_TRUE(menu->result().IsCancel);
-    EXPECT_TRUE(menu->result().isSubCancel);
 }
 
 TEST_F(DropDownMenuTest, ASubMenuOpensFromTheArrowAndGoingBackKeepsTheParentOpen) {

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
-
 #include <cmath>
 
 using namespace tbtest;
@@ -56,31 +54,25 @@ protected:
     }
 
     COLORREF pixel(int x, int y) const { return GetPixel(toolbar->hDC(), x, y); }
-    void send(QEvent::Type type, int x, Qt::MouseButton button = Qt::NoButton) {
-        QMouseEvent event(type, QPointF(x, 5), toolbar->mapToGlobal(QPointF(x, 5)), button,
-                          type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
-        QApplication::sendEvent(toolbar.get(), &event);
-    }
+    void send(QEvent::Type type, int x) { sendMouse(toolbar.get(), type, QPointF(x, 5)); }
 
     std::unique_ptr<lumoadvToolbar> toolbar;
 };
 
 TEST_F(ToolbarPaintTest, XPFacesOfTheThreeLooks) {
     struct Case {
-        const char* look;
+        QEvent::Type reached; // by this event over item 1
         COLORREF frame, face;
         QPoint iconAt;        // the red icon's top-left corner
         COLORREF shadowPixel; // right below and right of the icon
     };
-    const Case cases[] = {{"normal", kBorder, kFace, {10, 4}, kFace},
-                          {"hover", kBorderOver, kOver, {10, 2}, kLiftShadow},
-                          {"pressed", kBorderDown, kDown, {10, 4}, kDown}};
+    const Case cases[] = {{QEvent::None, kBorder, kFace, {10, 4}, kFace},
+                          {QEvent::MouseMove, kBorderOver, kOver, {10, 2}, kLiftShadow},
+                          {QEvent::MouseButtonPress, kBorderDown, kDown, {10, 4}, kDown}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.look);
-        if (QLatin1String(c.look) == QLatin1String("hover")) {
-            send(QEvent::MouseMove, 15);
-        } else if (QLatin1String(c.look) == QLatin1String("pressed")) {
-            send(QEvent::MouseButtonPress, 15, Qt::LeftButton);
+        SCOPED_TRACE(c.reached);
+        if (c.reached != QEvent::None) {
+            send(c.reached, 15);
         }
         EXPECT_EQ(pixel(7, 1), c.frame);
         EXPECT_EQ(pixel(29, 22), c.frame);
@@ -158,7 +150,9 @@ TEST_F(ToolbarPaintTest, Borders) {
     toolbar->setBorder(lumoBorder::lumoFlatBorder);
     EXPECT_EQ(pixel(0, 0), kBorder);
     EXPECT_EQ(pixel(199, 23), kBorder);
-    EXPECT_EQ(pixel(7, 2), kBorder) << "items start at top 2 inside a border";
+    EXPECT_EQ(pixel(7, 2), kBorder) << "items run from top 2 to bottom 22 inside a border";
+    EXPECT_EQ(pixel(7, 21), kBorder);
+    EXPECT_NE(pixel(7, 22), kBorder);
     toolbar->setBorder(lumoBorder::lumo3dRaisedBorder);
     EXPECT_EQ(pixel(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(pixel(199, 23), GetSysColor(COLOR_BTNSHADOW));

@@ -85,7 +85,7 @@ public:
         log.append(QStringLiteral("changed ") + QString::fromLatin1(name));
     }
     void showTipWindow(const QString& text) override { log.append(QStringLiteral("tip ") + text); }
-    void hideTipWindow() override { ++tipHides; }
+    void hideTipWindow() override {}
     bool tipShownOrExpired() const override { return tipBlocked; }
     void setTipDelay(LONG milliseconds) override { tipDelay = milliseconds; }
     void openDropDown(LONG D) override { log.append(QStringLiteral("open list %1").arg(D)); }
@@ -95,7 +95,6 @@ public:
     QStringList log;
     int draws = 0;
     int leaveArms = 0;
-    int tipHides = 0;
     bool tipBlocked = false;
     LONG tipDelay = 0;
 };

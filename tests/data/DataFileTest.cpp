@@ -10,36 +10,27 @@ namespace {
 class NewFiles : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    std::unique_ptr<Connection> openFile(const QString& path) {
-        auto connection = std::make_unique<Connection>();
-        connection->Open(DataFile::connectionStringFor(path));
-        return connection;
-    }
     QTemporaryDir dir;
 };
 
 TEST_F(NewFiles, CompanyFileHoldsTheStandardSetAndOneCompanyRow) {
     const QString path = dir.filePath(QStringLiteral("books.dat"));
     DataFile::createCompanyFile(path, false);
-    auto connection = openFile(path);
-    Recordset categories;
-    categories.Open(QStringLiteral("SELECT * FROM Categories ORDER BY CatCode"), connection.get());
-    const QStringList rows = flatRows(categories, {"CatCode", "CatType", "Fixed"});
-    ASSERT_EQ(rows.size(), 20);
-    for (const QString& row : rows) {
-        const int code = row.section(u'|', 0, 0).toInt();
-        EXPECT_EQ(row.section(u'|', 1), code < 500 ? "INC|yes" : "EXP|yes") << row.toStdString();
-    }
-    EXPECT_EQ(rows.front(), "100|INC|yes");
-    Recordset info;
-    info.Open(QStringLiteral("CompanyInfo"), connection.get());
-    EXPECT_EQ(flatRows(info, {"CompanyID", "BusinessName", "OwnerName", "EIN", "Website"}),
+    Connection connection;
+    connection.Open(DataFile::connectionStringFor(path));
+    // Income in the 100s, expenses from 500 on, all of them fixed.
+    EXPECT_EQ(
+        flatRows(*connection.Execute(QStringLiteral(
+                     "SELECT CatType, Fixed, COUNT(*) AS N, MIN(CatCode) AS Low, MAX(CatCode) "
+                     "AS High FROM Categories GROUP BY CatType, Fixed")),
+                 {"CatType", "Fixed", "N", "Low", "High"}),
+        (QStringList{"EXP|yes|15|500|690", "INC|yes|5|100|190"}));
+    EXPECT_EQ(flatRows(*connection.Execute(QStringLiteral("SELECT * FROM CompanyInfo")),
+                       {"CompanyID", "BusinessName", "OwnerName", "EIN", "Website"}),
               QStringList{"1||||"});
-    EXPECT_RUNTIME_ERROR(connection->Execute(QStringLiteral("SELECT * FROM CompanyFilePath")),
+    EXPECT_RUNTIME_ERROR(connection.Execute(QStringLiteral("SELECT * FROM CompanyFilePath")),
                          "CompanyFilePath");
-    Recordset entries;
-    entries.Open(QStringLiteral("Transactions"), connection.get());
-    EXPECT_EQ(entries.RecordCount(), 0);
+    EXPECT_EQ(connection.Execute(QStringLiteral("SELECT * FROM Transactions"))->RecordCount(), 0);
 }
 
 TEST_F(NewFiles, NeverOverwritesAndLeavesNothingBehindOnFailure) {

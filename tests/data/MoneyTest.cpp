@@ -12,15 +12,17 @@
 namespace quillmark::testing {
 namespace {
 
-// A plain SQLite query on the file, one value as text.
+// Plain SQLite statements, past the data layer; the first value they give.
 QString rawValue(sqlite3* db, const QString& sql) {
-    sqlite3_stmt* statement = nullptr;
     QString value;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    }
-    sqlite3_finalize(statement);
+    const auto first = [](void* out, int, char** values, char**) {
+        if (static_cast<QString*>(out)->isNull()) {
+            *static_cast<QString*>(out) = QString::fromUtf8(values[0]);
+        }
+        return 0;
+    };
+    EXPECT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), first, &value, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
     return value;
 }
 
@@ -161,17 +163,15 @@ TEST_F(Money, ComputedColumnsSumsAndFormatsStayExact) {
 }
 
 TEST_F(Money, StatementsWriteMoneyExactly) {
-    long affected = 0;
-    conn().Execute(QStringLiteral("INSERT INTO Transactions (CategoryID, CatType, TDate, "
-                                  "Description, Credit, Debit) VALUES (1, 'INC', #1/5/2026#, "
-                                  "'typed', 12345678901.2345, 0)"),
-                   &affected);
-    conn().Execute(QStringLiteral("UPDATE Transactions SET Credit = Credit + 0.01, Debit = '0.5' "
-                                  "WHERE Description = 'dime'"));
-    conn().Execute(QStringLiteral("INSERT INTO Transactions (CategoryID, CatType, TDate, "
-                                  "Description, Credit, Debit) SELECT CategoryID, CatType, TDate, "
-                                  "'copy', Credit * 3, 0.3 FROM Transactions WHERE Description = "
-                                  "'half'"));
+    execute(QStringLiteral("INSERT INTO Transactions (CategoryID, CatType, TDate, Description, "
+                           "Credit, Debit) VALUES (1, 'INC', #1/5/2026#, 'typed', "
+                           "12345678901.2345, 0)"));
+    execute(QStringLiteral("UPDATE Transactions SET Credit = Credit + 0.01, Debit = '0.5' "
+                           "WHERE Description = 'dime'"));
+    execute(QStringLiteral("INSERT INTO Transactions (CategoryID, CatType, TDate, "
+                           "Description, Credit, Debit) SELECT CategoryID, CatType, TDate, "
+                           "'copy', Credit * 3, 0.3 FROM Transactions WHERE Description = "
+                           "'half'"));
     EXPECT_EQ(flatRows(*open(QStringLiteral("SELECT Description, Credit, Debit FROM Transactions "
                                             "WHERE Description IN ('typed', 'dime', 'copy') ORDER "
                                             "BY TransactionID")),
@@ -179,11 +179,9 @@ TEST_F(Money, StatementsWriteMoneyExactly) {
               (QStringList{"dime|0.11|0.50", "typed|12345678901.23|0.00", "copy|301.50|0.30"}));
     EXPECT_EQ(amount(QStringLiteral("SELECT Credit FROM Transactions WHERE Description = 'typed'")),
               "12345678901.2345");
-    conn().Execute(QStringLiteral("DELETE * FROM Transactions WHERE Credit = 0.11"), &affected);
-    EXPECT_EQ(affected, 1);
-    EXPECT_RUNTIME_ERROR(conn().Execute(QStringLiteral("UPDATE Transactions SET Credit = "
-                                                       "1000000000000000")),
-                         "too large");
+    EXPECT_EQ(execute(QStringLiteral("DELETE * FROM Transactions WHERE Credit = 0.11")), 1);
+    EXPECT_RUNTIME_ERROR(
+        execute(QStringLiteral("UPDATE Transactions SET Credit = 1000000000000000")), "too large");
     EXPECT_EQ(where(QStringLiteral("Credit = 100000000000.0001")), "e11");
 }
 
@@ -213,12 +211,18 @@ TEST_F(Money, AMillionEntriesSumToTheSumOfTheTypedAmounts) {
 // Files of the version that kept money as real numbers.
 class OlderFiles : public CompanyFile {
 protected:
+    QString onFile(const QString& sql) {
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
+        const QString value = rawValue(db, sql);
+        sqlite3_close(db);
+        return value;
+    }
+
     // Rewrites the file as that version left it, with entries up to key 50.
     void makeVersionOne(const QString& credits) {
         m_connection->Close();
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
-        const QString script =
+        onFile(
             QStringLiteral(
                 "DROP TABLE Transactions; CREATE TABLE Transactions (TransactionID INTEGER "
                 "PRIMARY KEY AUTOINCREMENT, CategoryID INTEGER NOT NULL REFERENCES Categories "
@@ -227,19 +231,7 @@ protected:
                 "NULL DEFAULT 0); INSERT INTO Transactions (TransactionID, CategoryID, CatType, "
                 "TDate, Description, Debit, Credit) VALUES %1; UPDATE sqlite_sequence SET seq = "
                 "50 WHERE name = 'Transactions'; PRAGMA user_version = 1;")
-                .arg(credits);
-        EXPECT_EQ(sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, nullptr),
-                  SQLITE_OK)
-            << sqlite3_errmsg(db);
-        sqlite3_close(db);
-    }
-
-    QString rawVersion() {
-        sqlite3* db = nullptr;
-        sqlite3_open(m_path.toUtf8().constData(), &db);
-        const QString version = rawValue(db, QStringLiteral("PRAGMA user_version"));
-        sqlite3_close(db);
-        return version;
+                .arg(credits));
     }
 };
 
@@ -251,7 +243,7 @@ TEST_F(OlderFiles, AreConvertedOnceKeepingKeysAndAmounts) {
     EXPECT_EQ(flatRows(*open(QStringLiteral("Transactions")),
                        {"TransactionID", "Description", "Credit", "Debit"}),
               (QStringList{"3|real|12.35|0.00", "7|whole|250.00|0.00", "9|text|0.00|1.25"}));
-    EXPECT_EQ(rawVersion(), QString::number(Schema::Version));
+    EXPECT_EQ(onFile(QStringLiteral("PRAGMA user_version")), QString::number(Schema::Version));
     // Keys of deleted entries are still not handed out again.
     auto rs = open(QStringLiteral("Transactions"));
     rs->AddNew();
@@ -264,12 +256,8 @@ TEST_F(OlderFiles, ThatCannotBeConvertedAreRefusedUnchanged) {
     makeVersionOne(QStringLiteral("(3, 1, 'INC', '2026-01-01 00:00:00', 'huge', 0, 1e16)"));
     EXPECT_RUNTIME_ERROR(m_connection->Open(), "could not be brought up to date");
     EXPECT_EQ(m_connection->State(), adStateClosed);
-    EXPECT_EQ(rawVersion(), "1");
-
-    sqlite3* db = nullptr;
-    sqlite3_open(m_path.toUtf8().constData(), &db);
-    sqlite3_exec(db, "PRAGMA user_version = 3", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    EXPECT_EQ(onFile(QStringLiteral("PRAGMA user_version")), "1");
+    onFile(QStringLiteral("PRAGMA user_version = 3"));
     EXPECT_RUNTIME_ERROR(m_connection->Open(), "newer version");
 }
 

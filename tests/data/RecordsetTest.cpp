@@ -41,6 +41,18 @@ protected:
 
     QStringList descriptions(Recordset& rs) { return flatRows(rs, {"Description"}); }
 
+    // One row by its key, as the screens open a row to edit it.
+    static QString entry(int key) {
+        return QStringLiteral("Select * from Transactions Where TransactionID=%1").arg(key);
+    }
+    static QString category(int key) {
+        return QStringLiteral("Select * from Categories Where CategoryID=%1").arg(key);
+    }
+    long deleteEntry(int key) {
+        return execute(
+            QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=%1").arg(key));
+    }
+
     // The SQL statements the connection runs while `step` runs.
     QStringList statementsDuring(const std::function<void()>& step) {
         QStringList statements;
@@ -64,6 +76,12 @@ protected:
 TEST_F(Keyset, CountsAndPositionsAreExact) {
     auto rs = expenses();
     EXPECT_EQ(rs->RecordCount(), 5);
+    // value() reads any row without moving the current one.
+    QSignalSpy moved(rs.get(), &Recordset::currentChanged);
+    const int description = rs->fieldIndex(QStringLiteral("description"));
+    EXPECT_EQ(rs->value(4, description).toString(), "echo");
+    EXPECT_FALSE(rs->value(5, description).isValid());
+    EXPECT_EQ(moved.count(), 0);
     EXPECT_EQ(rs->AbsolutePosition(), 1);
     EXPECT_FALSE(rs->BOF());
     rs->setAbsolutePosition(3);
@@ -87,42 +105,12 @@ TEST_F(Keyset, CountsAndPositionsAreExact) {
     EXPECT_RUNTIME_ERROR(empty.Bookmark(), "current record");
 }
 
-TEST_F(Keyset, ValueReadsAnyRowWithoutMovingTheCurrentOne) {
-    auto rs = expenses();
-    QSignalSpy moved(rs.get(), &Recordset::currentChanged);
-    const int description = rs->fieldIndex(QStringLiteral("description"));
-    EXPECT_EQ(rs->value(4, description).toString(), "echo");
-    EXPECT_EQ(rs->value(0, description).toString(), "delta");
-    EXPECT_FALSE(rs->value(5, description).isValid());
-    EXPECT_EQ(rs->AbsolutePosition(), 1);
-    EXPECT_EQ(moved.count(), 0);
-}
-
-TEST_F(Keyset, BookmarksSurviveRequerySortAndAFreshRun) {
-    auto rs = expenses();
-    rs->setAbsolutePosition(4);
-    const qint32 bravo = rs->Bookmark();
-    EXPECT_EQ(bravo, keys.at(3));
-
-    rs->setSort(QStringLiteral("Description ASC"));
-    EXPECT_EQ(descriptions(*rs), (QStringList{"alpha", "bravo", "Charlie", "delta", "echo"}));
-    rs->setBookmark(bravo);
-    EXPECT_EQ(rs->AbsolutePosition(), 2);
-
-    rs->Requery();
-    rs->setBookmark(bravo);
-    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "bravo");
-
-    auto fresh = expenses();
-    fresh->setBookmark(bravo);
-    EXPECT_EQ(fresh->AbsolutePosition(), 4);
-    EXPECT_RUNTIME_ERROR(fresh->setBookmark(999999), "names no row");
-}
-
-TEST_F(Keyset, SortTogglesAndKeepsTheCurrentRow) {
+TEST_F(Keyset, SortKeepsTheCurrentRowAndBookmarksSurviveRequeryAndAFreshRun) {
     auto rs = expenses();
     QSignalSpy reset(rs.get(), &Recordset::rowsReset);
-    rs->setAbsolutePosition(2); // alpha
+    rs->setAbsolutePosition(2);
+    const qint32 alpha = rs->Bookmark();
+    EXPECT_EQ(alpha, keys.at(1));
     rs->setSort(QStringLiteral("Description DESC"));
     EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "alpha");
@@ -130,33 +118,39 @@ TEST_F(Keyset, SortTogglesAndKeepsTheCurrentRow) {
     EXPECT_EQ(rs->Sort(), "Description DESC");
     EXPECT_EQ(descriptions(*rs), (QStringList{"echo", "delta", "Charlie", "bravo", "alpha"}));
 
-    rs->setSort(QStringLiteral("Debit DESC"));
-    EXPECT_EQ(flatRows(*rs, {"Debit"}).first(), "50.00");
+    rs->setSort(QStringLiteral("Description ASC"));
+    rs->setBookmark(alpha);
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    rs->Requery();
+    rs->setBookmark(alpha);
+    EXPECT_EQ(rs->Fields(QStringLiteral("Description")).Value().toString(), "alpha");
     rs->setSort(QStringLiteral("TDate DESC"));
     EXPECT_EQ(descriptions(*rs).first(), "echo");
     rs->setSort(QString());
     EXPECT_EQ(descriptions(*rs), (QStringList{"delta", "alpha", "Charlie", "bravo", "echo"}));
+
+    auto fresh = expenses();
+    fresh->setBookmark(alpha);
+    EXPECT_EQ(fresh->AbsolutePosition(), 2);
+    EXPECT_RUNTIME_ERROR(fresh->setBookmark(999999), "names no row");
 }
 
 TEST_F(Keyset, SortAndFilterTakeOnlyFieldsOfTheRecordSet) {
     auto rs = expenses();
-    struct Case {
-        const char* text;
-        const char* why;
-    };
+    using Case = std::pair<const char*, const char*>; // text, why refused
     const Case sorts[] = {{"Nonsense ASC", "no field named"},
                           {"Description; DROP TABLE Transactions", "not a field name"},
                           {"Description DESC, ", "missing"}};
-    for (const Case& c : sorts) {
-        EXPECT_RUNTIME_ERROR(rs->setSort(QString::fromLatin1(c.text)), c.why);
+    for (const auto& [text, why] : sorts) {
+        EXPECT_RUNTIME_ERROR(rs->setSort(QString::fromLatin1(text)), why);
     }
     const Case filters[] = {{"Nonsense = 1", "no field named"},
                             {"Debit = 10; DROP TABLE Transactions", "not allowed"},
                             {"Debit = (SELECT 1)", "no field named"},
                             {"upper(Description) = 'A'", "functions"},
                             {"Debit = ?", "not allowed"}};
-    for (const Case& c : filters) {
-        EXPECT_RUNTIME_ERROR(rs->setFilter(QString::fromLatin1(c.text)), c.why);
+    for (const auto& [text, why] : filters) {
+        EXPECT_RUNTIME_ERROR(rs->setFilter(QString::fromLatin1(text)), why);
     }
     // Nothing ran: all rows are still there, unfiltered.
     EXPECT_EQ(rs->RecordCount(), 5);
@@ -174,11 +168,7 @@ TEST_F(Keyset, FilterOnACloneLeavesTheOriginalAlone) {
     auto copy = categories->Clone();
     EXPECT_EQ(copy->RecordCount(), categories->RecordCount());
     EXPECT_EQ(copy->AbsolutePosition(), 1);
-    struct Case {
-        QString filter;
-        long rows;
-    };
-    const Case cases[] = {
+    const std::pair<QString, long> cases[] = {
         {QStringLiteral("CatCode = 561"), 1},
         {QStringLiteral("CatCode = 7"), 0},
         {QStringLiteral("CategoryID <> ") + QString::number(rent) +
@@ -190,9 +180,9 @@ TEST_F(Keyset, FilterOnACloneLeavesTheOriginalAlone) {
         {QStringLiteral("Fixed = True AND CatType = 'inc'"), 5},
         {QString(), 21},
     };
-    for (const Case& c : cases) {
-        copy->setFilter(c.filter);
-        EXPECT_EQ(copy->RecordCount(), c.rows) << c.filter.toStdString();
+    for (const auto& [filter, rows] : cases) {
+        copy->setFilter(filter);
+        EXPECT_EQ(copy->RecordCount(), rows) << filter.toStdString();
     }
     EXPECT_EQ(categories->RecordCount(), 21);
     EXPECT_EQ(categories->Bookmark(), standingOn);
@@ -220,8 +210,7 @@ TEST_F(Keyset, AddNewInsertsAndStandsOnTheNewRowWithItsKey) {
     const int key = rs->Fields(QStringLiteral("TransactionID")).Value().toInt();
     EXPECT_GT(key, keys.last());
     EXPECT_EQ(rs->Bookmark(), key);
-    EXPECT_EQ(flatRows(*open(QStringLiteral("Select * from Transactions Where TransactionID=") +
-                             QString::number(key)),
+    EXPECT_EQ(flatRows(*open(entry(key)),
                        {"CatType", "CategoryID", "TDate", "Description", "Credit", "Debit"}),
               QStringList{"INC|1|2026-04-01 18:30|  padded  |250.00|0.00"});
 }
@@ -281,17 +270,13 @@ TEST_F(Keyset, DescendingSortsUseTheListsIndexAndBreakTiesInTheirDirection) {
 }
 
 TEST_F(Keyset, SavingAnEntryWithoutAValidCategoryFailsClearly) {
-    struct Case {
-        QVariant category;
-        const char* why;
-    };
-    const Case cases[] = {{QVariant(), "cannot be empty"}, {4242, "does not exist"}};
-    for (const Case& c : cases) {
+    for (const auto& [category, why] :
+         {std::pair{QVariant(), "cannot be empty"}, std::pair{QVariant(4242), "does not exist"}}) {
         auto rs = open(QStringLiteral("Transactions"));
         rs->AddNew();
-        rs->Fields(QStringLiteral("CategoryID")).setValue(c.category);
+        rs->Fields(QStringLiteral("CategoryID")).setValue(category);
         rs->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("1"));
-        EXPECT_RUNTIME_ERROR(rs->Update(), c.why);
+        EXPECT_RUNTIME_ERROR(rs->Update(), why);
         rs->Close();
     }
     EXPECT_EQ(open(QStringLiteral("Transactions"))->RecordCount(), 5);
@@ -308,9 +293,8 @@ TEST_F(Keyset, AddNewNeedsASingleTableAndAWritableRecordSet) {
     EXPECT_RUNTIME_ERROR(readOnly->AddNew(), "read-only");
 }
 
-TEST_F(Keyset, UpdateWritesOnlyTheAssignedFields) {
-    const QString one = QStringLiteral("Select * from Transactions Where TransactionID=") +
-                        QString::number(keys.first());
+TEST_F(Keyset, UpdateWritesOnlyTheAssignedFieldsAndFailsOnAVanishedRow) {
+    const QString one = entry(keys.first());
     auto first = open(one);
     auto second = open(one);
     first->Fields(QStringLiteral("Description")).setValue(QStringLiteral("changed here"));
@@ -318,18 +302,11 @@ TEST_F(Keyset, UpdateWritesOnlyTheAssignedFields) {
     first->Update();
     second->Update();
     EXPECT_EQ(flatRows(*open(one), {"Description", "Debit"}), QStringList{"changed here|99.99"});
-}
 
-TEST_F(Keyset, UpdateOfAVanishedRowFailsAndSaysSo) {
-    const QString one = QStringLiteral("Select * from Transactions Where TransactionID=") +
-                        QString::number(keys.first());
-    auto rs = open(one);
     auto grid = expenses();
-    EXPECT_EQ(execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") +
-                      QString::number(keys.first())),
-              1);
-    rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("too late"));
-    EXPECT_RUNTIME_ERROR(rs->Update(), "no longer exists");
+    EXPECT_EQ(deleteEntry(keys.first()), 1);
+    first->Fields(QStringLiteral("Description")).setValue(QStringLiteral("too late"));
+    EXPECT_RUNTIME_ERROR(first->Update(), "no longer exists");
     // The grid keeps the row in place but has no values for it.
     EXPECT_EQ(grid->RecordCount(), 5);
     EXPECT_FALSE(grid->value(0, grid->fieldIndex(QStringLiteral("Description"))).isValid());
@@ -340,16 +317,13 @@ TEST_F(Keyset, AChangeToTwoTablesIsWrittenWhollyOrNotAtAll) {
     const QString joined = QStringLiteral(
         "SELECT c.CatName, t.Description FROM Categories c, Transactions t WHERE c.CategoryID = "
         "t.CategoryID ORDER BY t.TransactionID");
-    const QString category =
-        QStringLiteral("Select * from Categories Where CategoryID=") + QString::number(rent);
     auto rs = open(joined);
     rs->Fields(QStringLiteral("CatName")).setValue(QStringLiteral("Renamed"));
     rs->Fields(QStringLiteral("Description")).setValue(QStringLiteral("changed"));
     // The entry goes before the change is written: the category keeps its name.
-    execute(QStringLiteral("DELETE * FROM TRANSACTIONS WHERE TRANSACTIONID=") +
-            QString::number(keys.first()));
+    deleteEntry(keys.first());
     EXPECT_RUNTIME_ERROR(rs->Update(), "no longer exists");
-    EXPECT_EQ(flatRows(*open(category), {"CatName"}), QStringList{"Shop rent"});
+    EXPECT_EQ(flatRows(*open(category(rent)), {"CatName"}), QStringList{"Shop rent"});
 
     // Nothing of the failed change is left pending in the file: what follows
     // is committed and seen by another connection.
@@ -365,8 +339,7 @@ TEST_F(Keyset, AChangeToTwoTablesIsWrittenWhollyOrNotAtAll) {
 }
 
 TEST_F(Keyset, AssignmentsConvertByTheDeclaredTypeOrChangeNothing) {
-    auto rs =
-        open(QStringLiteral("Select * from Categories Where CategoryID=") + QString::number(rent));
+    auto rs = open(category(rent));
     Field& code = rs->Fields(QStringLiteral("CatCode"));
     code.setValue(QStringLiteral("7"));
     EXPECT_EQ(code.Value(), QVariant(7));
@@ -387,21 +360,19 @@ TEST_F(Keyset, AssignmentsConvertByTheDeclaredTypeOrChangeNothing) {
     }
     EXPECT_EQ(code.Value(), QVariant(7));
     rs->Update();
-    EXPECT_EQ(flatRows(*open(QStringLiteral("Select * from Categories Where CategoryID=") +
-                             QString::number(rent)),
-                       {"CatCode", "CatName", "Fixed"}),
+    EXPECT_EQ(flatRows(*open(category(rent)), {"CatCode", "CatName", "Fixed"}),
               QStringList{"7|Shop rent|no"});
 
-    auto entry = open(QStringLiteral("Select * from Transactions Where TransactionID=") +
-                      QString::number(keys.first()));
-    EXPECT_RUNTIME_ERROR(entry->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("12,50")),
-                         "money field 'Credit'");
+    auto written = open(entry(keys.first()));
     EXPECT_RUNTIME_ERROR(
-        entry->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("31/31/2026")),
+        written->Fields(QStringLiteral("Credit")).setValue(QStringLiteral("12,50")),
+        "money field 'Credit'");
+    EXPECT_RUNTIME_ERROR(
+        written->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("31/31/2026")),
         "not a valid date");
-    entry->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("1/31/2026 6:30:00 PM"));
-    entry->Update();
-    EXPECT_EQ(flat(entry->Fields(QStringLiteral("TDate")).Value()), "2026-01-31 18:30");
+    written->Fields(QStringLiteral("TDate")).setValue(QStringLiteral("1/31/2026 6:30:00 PM"));
+    written->Update();
+    EXPECT_EQ(flat(written->Fields(QStringLiteral("TDate")).Value()), "2026-01-31 18:30");
 
     auto computed = expenses();
     EXPECT_RUNTIME_ERROR(computed->Fields(QStringLiteral("CatCode")).setValue(5), "computed");

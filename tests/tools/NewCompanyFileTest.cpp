@@ -1,17 +1,11 @@
 // The newcompanyfile program: makes company files and never overwrites one.
-#include "quillmark/data/Connection.h"
-#include "quillmark/data/DataFile.h"
-#include "quillmark/data/Recordset.h"
-#include "quillmark/data/RuntimeError.h"
+#include "data/DataTestSupport.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-namespace quillmark {
+namespace quillmark::testing {
 namespace {
 
 struct ProgramRun {
@@ -45,20 +39,11 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(NewCompanyFileProgram, CreatesCompanyAndDefaultFiles) {
+TEST_F(NewCompanyFileProgram, MakesCompanyAndDefaultFilesAndNeverOverwrites) {
+    // A company file has no list of companies; the default file has one.
     const QString company = dir.filePath(QStringLiteral("my company; 2026.dat"));
     EXPECT_EQ(newCompanyFile({company}).exitCode, 0);
-    Connection connection;
-    connection.Open(DataFile::connectionStringFor(company));
-    EXPECT_EQ(connection.Execute(QStringLiteral("SELECT * FROM Categories"))->RecordCount(), 20);
-    EXPECT_THROW(connection.Execute(QStringLiteral("SELECT * FROM CompanyFilePath")), RuntimeError);
-
-    const QString defaultFile = dir.filePath(QStringLiteral("vevodir.dat"));
-    EXPECT_EQ(newCompanyFile({QStringLiteral("--default"), defaultFile}).exitCode, 0);
-    EXPECT_EQ(companyRows(defaultFile), 1);
-}
-
-TEST_F(NewCompanyFileProgram, NeverOverwrites) {
+    EXPECT_RUNTIME_ERROR(companyRows(company), "CompanyFilePath");
     const QString path = dir.filePath(QStringLiteral("vevodir.dat"));
     ASSERT_EQ(newCompanyFile({QStringLiteral("--default"), path}).exitCode, 0);
     {
@@ -98,23 +83,19 @@ TEST_F(NewCompanyFileProgram, DefaultBooksGetTheirFolderAndWithoutAFileTheUsersP
 }
 
 TEST_F(NewCompanyFileProgram, RejectsBadArguments) {
-    struct Case {
-        QStringList arguments;
-        int exitCode;
-    };
-    const Case cases[] = {
+    const std::pair<QStringList, int> cases[] = {
         {{}, 2},
         {{QStringLiteral("--overwrite"), dir.filePath(QStringLiteral("a.dat"))}, 2},
         {{dir.filePath(QStringLiteral("a.dat")), dir.filePath(QStringLiteral("b.dat"))}, 2},
         {{dir.filePath(QStringLiteral("missing/folder/c.dat"))}, 1},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(newCompanyFile(c.arguments).exitCode, c.exitCode)
-            << c.arguments.join(u' ').toStdString();
+    for (const auto& [arguments, exitCode] : cases) {
+        EXPECT_EQ(newCompanyFile(arguments).exitCode, exitCode)
+            << arguments.join(u' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.dat"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.dat"))));
 }
 
 } // namespace
-} // namespace quillmark
+} // namespace quillmark::testing

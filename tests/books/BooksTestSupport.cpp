@@ -4,11 +4,7 @@
 #include "quillmark/books/dlgCompanyInfo.h"
 #include "quillmark/books/dlgExpense.h"
 #include "quillmark/books/dlgIncome.h"
-#include "quillmark/data/Connection.h"
-#include "quillmark/data/Currency.h"
-#include "quillmark/data/Recordset.h"
 #include "quillmark/shell/Screens.h"
-#include "quillmark/shell/XPButtonSite.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,24 +32,9 @@ TransactionScreen* EntryScreenTest::openEntryScreen(const QString& name) {
 }
 
 QStringList EntryScreenTest::storedEntries() const {
-    QStringList rows;
-    const std::unique_ptr<Recordset> rs = connSys().Execute(
-        QStringLiteral("SELECT t.CatType, c.CatName, t.TDate, t.Description, t.Credit, t.Debit "
-                       "FROM Transactions t, Categories c WHERE t.CategoryID = c.CategoryID "
-                       "ORDER BY t.TransactionID"));
-    for (; !rs->EOF(); rs->MoveNext()) {
-        auto money = [&](int field) {
-            return Currency::fromVariant(rs->Fields(field).Value()).toString(2);
-        };
-        rows << QStringList{rs->Fields(0).Value().toString(),
-                            rs->Fields(1).Value().toString(),
-                            rs->Fields(2).Value().toDateTime().toString("yyyy-MM-dd hh:mm"),
-                            rs->Fields(3).Value().toString(),
-                            money(4),
-                            money(5)}
-                    .join(QLatin1Char('|'));
-    }
-    return rows;
+    return query(QStringLiteral(
+        "SELECT t.CatType, c.CatName, t.TDate, t.Description, t.Credit, t.Debit FROM Transactions "
+        "t, Categories c WHERE t.CategoryID = c.CategoryID ORDER BY t.TransactionID"));
 }
 
 QLineEdit* lineEdit(const Screen* screen, const QString& name) {

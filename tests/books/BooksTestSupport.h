@@ -12,6 +12,10 @@ class QLineEdit;
 
 namespace quillmark::test {
 
+// The command buttons enabled while browsing, and while editing.
+const QString kBrowsing = QStringLiteral("New Edit Close");
+const QString kEditing = QStringLiteral("Save Cancel Delete");
+
 class EntryScreenTest : public BooksTest {
 protected:
     EntryScreenTest();
@@ -20,7 +24,7 @@ protected:
     TransactionScreen* openEntryScreen(const QString& name);
     TransactionScreen* openIncome() { return openEntryScreen(QStringLiteral("dlgIncome")); }
     TransactionScreen* openExpense() { return openEntryScreen(QStringLiteral("dlgExpense")); }
-    // Entries as stored, by key: "type|category|yyyy-MM-dd hh:mm|description|credit|debit".
+    // Entries as stored, by key: "type|category|ISO date|description|credit|debit".
     QStringList storedEntries() const;
 
 private:

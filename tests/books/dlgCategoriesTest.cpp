@@ -6,7 +6,6 @@
 #include "quillmark/data/deQuillmark.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,8 +15,6 @@
 namespace quillmark::test {
 namespace {
 
-const std::string kBrowsing = "New Edit Close";
-const std::string kEditing = "Save Cancel Delete";
 const std::string kSaved = "msgbox info ok [Quillmark] Category saved successfully.";
 const std::string kDeleteQuestion =
     "msgbox question yesno [Quillmark] Do you wish to delete this unused category?";
@@ -44,20 +41,16 @@ protected:
     std::string storedCode(int code) const {
         return lines(stored().filter(QRegularExpression(QStringLiteral("^%1\\|").arg(code))));
     }
-    std::string mode() const { return modeButtons(screen).toStdString(); }
+    QString mode() const { return modeButtons(screen); }
     std::string entry() const {
         return (txtCode->text() + '|' + cboCatType->currentText() + '|' + txtDesc->text())
             .toStdString();
     }
     void click(const char* button) { clickButton(screen, QString::fromLatin1(button)); }
+    // The row showing that code, or -1; the pattern must match a whole row.
     int rowOf(int code) const {
-        const QStringList rows = shownRows(grid);
-        for (int row = 0; row < rows.size(); ++row) {
-            if (rows[row].section('|', 1, 1) == QString::number(code)) {
-                return row;
-            }
-        }
-        return -1;
+        const QRegularExpression row(QStringLiteral("\\w+\\|%1\\|.*").arg(code));
+        return static_cast<int>(shownRows(grid).indexOf(row));
     }
     void editCode(int code) {
         clickRow(grid, rowOf(code));
@@ -81,7 +74,7 @@ protected:
     QStringList before;
 };
 
-TEST_F(dlgCategoriesTest, ANewCategoryIsStoredAndBecomesTheCurrentRow) {
+TEST_F(dlgCategoriesTest, ANewOrEditedCategoryIsStoredAndBecomesTheCurrentRowAsDoubleClickEdits) {
     EXPECT_EQ(mode(), kBrowsing);
     EXPECT_EQ(lines(shownRows(grid).mid(0, 2)), "Income|7|Fees|No\nIncome|100|Sales|Yes");
     click("cmdNew");
@@ -89,15 +82,11 @@ TEST_F(dlgCategoriesTest, ANewCategoryIsStoredAndBecomesTheCurrentRow) {
     typeEntry(QStringLiteral("042"), QStringLiteral("Consulting"));
     pickIncome();
     click("cmdSave");
-
-    EXPECT_EQ(messages(), kSaved);
     EXPECT_EQ(storedCode(42), "42|Consulting|INC|0");
     EXPECT_EQ(mode(), kBrowsing);
     EXPECT_EQ(entry(), "042|INCOME|Consulting");
     EXPECT_EQ(currentRowShown(grid), "Income|42|Consulting|No");
-}
 
-TEST_F(dlgCategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRowCodeChangedOrNot) {
     editCode(300);
     EXPECT_EQ(entry(), "300|EXPENSE|Postage");
     EXPECT_EQ(QApplication::focusWidget(), txtCode);
@@ -112,9 +101,20 @@ TEST_F(dlgCategoriesTest, EditSavesTheChangesAndReturnsToTheEditedRowCodeChanged
     editCode(5); // keeping its own code
     typeEntry(QStringLiteral("5"), QStringLiteral("Parcels"));
     click("cmdSave");
-    EXPECT_EQ(messages(), kSaved + "\n" + kSaved);
+    EXPECT_EQ(messages(), kSaved + "\n" + kSaved + "\n" + kSaved);
     EXPECT_EQ(storedCode(5), "5|Parcels|INC|0");
-    EXPECT_EQ(stored().size(), before.size());
+    EXPECT_EQ(stored().size(), before.size() + 1);
+
+    // A double-click edits while browsing and is refused while editing.
+    dialogs.clear();
+    doubleClickRow(grid, rowOf(5));
+    EXPECT_EQ(entry(), "5|INCOME|Parcels");
+    typeEntry(QStringLiteral("6"), QStringLiteral("Half typed"));
+    doubleClickRow(grid, rowOf(7));
+    EXPECT_EQ(messages(), "msgbox info ok [Quillmark] Please Save or Cancel the current edited "
+                          "record \r\nbefore trying to edit the selected record.");
+    EXPECT_EQ(entry(), "6|INCOME|Half typed");
+    EXPECT_EQ(mode(), kEditing);
 }
 
 TEST_F(dlgCategoriesTest, SaveChecksInOrderWithTheirMessageAndFocusAndWritesNothing) {
@@ -159,7 +159,16 @@ TEST_F(dlgCategoriesTest, SaveChecksInOrderWithTheirMessageAndFocusAndWritesNoth
     EXPECT_EQ(stored(), before);
 }
 
-TEST_F(dlgCategoriesTest, DeleteRefusesAFixedCategoryAsksForOthersAndReportsOneInUse) {
+TEST_F(dlgCategoriesTest, DeleteDropsANewEntryRefusesAFixedCategoryAsksForOthersAndReportsUse) {
+    editCode(300); // leaves its key behind; that category must stay
+    click("cmdCancel");
+    click("cmdNew");
+    typeEntry(QStringLiteral("77"), QStringLiteral("Unsaved"));
+    click("cmdDelete");
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(mode(), kBrowsing);
+    EXPECT_EQ(entry(), "|EXPENSE|");
+
     editCode(100);
     click("cmdDelete"); // an unscripted question would fail the test
     EXPECT_EQ(messages(), "msgbox info ok [Quillmark] Fixed Categories cannot be deleted.");
@@ -189,18 +198,6 @@ TEST_F(dlgCategoriesTest, DeleteRefusesAFixedCategoryAsksForOthersAndReportsOneI
     EXPECT_TRUE(dialogs.dump()[1].startsWith("msgbox info ok [Quillmark] ")) << messages();
     EXPECT_EQ(storedCode(7), "7|Fees|INC|0");
     EXPECT_EQ(mode(), kEditing);
-}
-
-TEST_F(dlgCategoriesTest, DeleteWhileEnteringANewCategoryOnlyDropsTheEntry) {
-    editCode(300); // leaves its key behind; that category must stay
-    click("cmdCancel");
-    click("cmdNew");
-    typeEntry(QStringLiteral("77"), QStringLiteral("Unsaved"));
-    click("cmdDelete");
-    EXPECT_EQ(messages(), "");
-    EXPECT_EQ(stored(), before);
-    EXPECT_EQ(mode(), kBrowsing);
-    EXPECT_EQ(entry(), "|EXPENSE|");
 }
 
 TEST_F(dlgCategoriesTest, SavingACategoryDeletedMeanwhileTellsTheUser) {
@@ -236,17 +233,6 @@ TEST_F(dlgCategoriesTest, TheTypeBoxTakesNoTypingAndIsDisabledOnlyForAFixedCateg
     EXPECT_EQ(cboCatType->lineEdit()->text().toStdString(), "EXPENSE");
     pickIncome(); // the list still sets it
     EXPECT_EQ(cboCatType->currentText().toStdString(), "INCOME");
-}
-
-TEST_F(dlgCategoriesTest, DoubleClickEditsWhileBrowsingAndIsRefusedWhileEditing) {
-    doubleClickRow(grid, rowOf(300));
-    EXPECT_EQ(entry(), "300|EXPENSE|Postage");
-    typeEntry(QStringLiteral("301"), QStringLiteral("Half typed"));
-    doubleClickRow(grid, rowOf(7));
-    EXPECT_EQ(messages(), "msgbox info ok [Quillmark] Please Save or Cancel the current edited "
-                          "record \r\nbefore trying to edit the selected record.");
-    EXPECT_EQ(entry(), "301|EXPENSE|Half typed");
-    EXPECT_EQ(mode(), kEditing);
 }
 
 TEST_F(dlgCategoriesTest, HeaderClicksToggleTheSortAndClosingRestoresCodeOrder) {

@@ -3,7 +3,6 @@
 // was built with into a registry file of its own (never the user's).
 #include <lumokit/HostLoader.h>
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

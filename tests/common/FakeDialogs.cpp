@@ -10,19 +10,8 @@ namespace quillmark {
 
 namespace {
 
-const char* iconName(MsgIcon icon) {
-    switch (icon) {
-    case MsgIcon::Information:
-        return "info";
-    case MsgIcon::Exclamation:
-        return "exclamation";
-    case MsgIcon::Question:
-        return "question";
-    case MsgIcon::None:
-        break;
-    }
-    return "none";
-}
+// In the order of MsgIcon.
+const char* const kIconNames[] = {"none", "info", "exclamation", "question"};
 
 QString withInitial(const QString& line, const QString& initial) {
     return initial.isEmpty() ? line : QStringLiteral("%1 {%2}").arg(line, initial);
@@ -54,7 +43,7 @@ MsgResult FakeDialogs::MsgBox(const QString& text, MsgButtons buttons, MsgIcon i
                               const QString& title) {
     const bool question = buttons == MsgButtons::YesNo;
     m_calls << QStringLiteral("msgbox %1 %2 [%3] %4")
-                   .arg(QLatin1String(iconName(icon)),
+                   .arg(QLatin1String(kIconNames[static_cast<int>(icon)]),
                         question ? QStringLiteral("yesno") : QStringLiteral("ok"), title, text);
     return question ? next(m_answers, QStringLiteral("question: ") + text) : MsgResult::OK;
 }

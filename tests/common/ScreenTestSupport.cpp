@@ -93,7 +93,7 @@ void clickHeader(DataGrid* grid, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
-QWidget* keyboardReceiver() {
+static QWidget* keyboardReceiver() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
         return popup->focusWidget() ? popup->focusWidget() : popup;
     }
@@ -147,18 +147,10 @@ BooksTest::~BooksTest() {
     QLocale::setDefault(QLocale::system());
 }
 
-QString BooksTest::defaultBooks() const {
-    return UserDataFolder() + QStringLiteral("/vevodir.dat");
-}
-
 QString BooksTest::companyFile(const QString& fileName) const {
     const QString path = UserDataFolder() + QLatin1Char('/') + fileName;
     DataFile::createCompanyFile(path, false);
     return path;
-}
-
-Connection& BooksTest::connSys() const {
-    return deQuillmark::instance().connSys();
 }
 
 long BooksTest::execute(const QString& statement) const {
@@ -168,30 +160,23 @@ long BooksTest::execute(const QString& statement) const {
 }
 
 int BooksTest::addCategory(int code, const QString& name, const QString& type) const {
-    Recordset rs;
-    rs.Open(QStringLiteral("Categories"), &connSys());
-    rs.AddNew();
-    rs.Fields(QStringLiteral("CatCode")).setValue(code);
-    rs.Fields(QStringLiteral("CatName")).setValue(name);
-    rs.Fields(QStringLiteral("CatType")).setValue(type);
-    rs.Update();
-    return rs.Fields(QStringLiteral("CategoryID")).Value().toInt();
+    execute(QStringLiteral("INSERT INTO Categories (CatCode, CatName, CatType) VALUES (%1, '%2', "
+                           "'%3')")
+                .arg(code)
+                .arg(name, type));
+    return query(QStringLiteral("SELECT MAX(CategoryID) FROM Categories")).first().toInt();
 }
 
 int BooksTest::addEntry(int categoryId, const QString& type, const QDateTime& date,
                         const QString& description, const QString& amount) const {
-    Recordset rs;
-    rs.Open(QStringLiteral("Transactions"), &connSys());
-    rs.AddNew();
-    rs.Fields(QStringLiteral("CategoryID")).setValue(categoryId);
-    rs.Fields(QStringLiteral("CatType")).setValue(type);
-    rs.Fields(QStringLiteral("TDate")).setValue(date);
-    rs.Fields(QStringLiteral("Description")).setValue(description);
     const bool income = type == QLatin1String("INC");
-    rs.Fields(QStringLiteral("Credit")).setValue(income ? amount : QStringLiteral("0"));
-    rs.Fields(QStringLiteral("Debit")).setValue(income ? QStringLiteral("0") : amount);
-    rs.Update();
-    return rs.Fields(QStringLiteral("TransactionID")).Value().toInt();
+    const QString zero = QStringLiteral("0");
+    execute(QStringLiteral("INSERT INTO Transactions (CategoryID, CatType, TDate, Description, "
+                           "Credit, Debit) VALUES (%1, '%2', '%3', '%4', %5, %6)")
+                .arg(categoryId)
+                .arg(type, date.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), description,
+                     income ? amount : zero, income ? zero : amount));
+    return query(QStringLiteral("SELECT MAX(TransactionID) FROM Transactions")).first().toInt();
 }
 
 QStringList BooksTest::query(const QString& select) const {
@@ -209,19 +194,14 @@ QStringList BooksTest::query(const QString& select) const {
     return rows;
 }
 
-namespace {
-
-QString openFile(Connection& connection) {
-    return connection.State() == adStateClosed ? QStringLiteral("(closed)")
-                                               : connection.DataSource();
-}
-
-} // namespace
-
 QString BooksTest::connections() const {
     deQuillmark& de = deQuillmark::instance();
-    return openFile(de.connSys()) + QStringLiteral(" | ") + openFile(de.connReports()) +
-           QStringLiteral(" | ") + openFile(de.connSecurity());
+    QStringList files;
+    for (Connection* connection : {&de.connSys(), &de.connReports(), &de.connSecurity()}) {
+        files << (connection->State() == adStateClosed ? QStringLiteral("(closed)")
+                                                       : connection->DataSource());
+    }
+    return files.join(QStringLiteral(" | "));
 }
 
 QString BooksTest::onCompany(const QString& path) const {

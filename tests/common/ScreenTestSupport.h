@@ -4,9 +4,11 @@
 // a data folder of their own, the main window to frame the screens, the
 // recording dialogs, and mouse and keys that go where a real user's would.
 #include "common/FakeDialogs.h"
+#include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/DataGrid.h"
 #include "quillmark/shell/Screen.h"
 #include "quillmark/shell/mdiMain.h"
+#include "quillmark/shell/mdlGlobal.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -22,11 +24,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-namespace quillmark {
-
-class Connection;
-
-namespace test {
+namespace quillmark::test {
 
 // Registers the screens a test program tests; each test program defines it.
 void registerTestedScreens();
@@ -50,7 +48,6 @@ void clickHeader(DataGrid* grid, int column);
 
 // Keys as a keyboard delivers them: to the open pop-up when there is one,
 // else to the widget with the focus.
-QWidget* keyboardReceiver();
 void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void typeText(const QString& text);
 
@@ -63,10 +60,10 @@ protected:
     explicit BooksTest(bool openBooks = true);
     ~BooksTest() override;
 
-    QString defaultBooks() const;
+    QString defaultBooks() const { return UserDataFolder() + QStringLiteral("/vevodir.dat"); }
     // A new, empty company file of that name beside the default books.
     QString companyFile(const QString& fileName) const;
-    Connection& connSys() const;
+    Connection& connSys() const { return deQuillmark::instance().connSys(); }
     long execute(const QString& statement) const;
     // A category, and an entry stored directly (the amount goes to Credit
     // for "INC", to Debit for "EXP"); each returns its key.
@@ -92,5 +89,4 @@ private:
     QByteArray m_savedDataHome;
 };
 
-} // namespace test
-} // namespace quillmark
+} // namespace quillmark::test

@@ -6,9 +6,7 @@
 
 #include <lumokit/Registry.h>
 
-#include <QCryptographicHash>
 #include <QFile>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -32,6 +30,7 @@ protected:
     void TearDown() override { qputenv("LUMOKIT_REGISTRY", saved); }
 
     void write(const QByteArray& contents) const {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(registry).absolutePath()));
         QFile file(registry);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contents);
@@ -46,20 +45,12 @@ protected:
         const auto entry = lumokit::Registry::findProgId(*document, "LumoKit.LumoXPButton");
         return entry ? QFileInfo(entry->serverPath).canonicalFilePath() : QString();
     }
-    // A registry of the built server whose button entry points at serverPath.
-    QByteArray registryWithButtonServer(const QString& serverPath) {
-        EXPECT_EQ(ControlServerSetup::ensureRegistered(kBuiltServer), Outcome::Registered);
-        QJsonObject root = *lumokit::Registry::read(registry);
-        const QString clsid =
-            root.value("progIds").toObject().value("LumoKit.LumoXPButton").toString();
-        QJsonObject classes = root.value("classes").toObject();
-        QJsonObject button = classes.value(clsid).toObject();
-        button.insert("server", serverPath);
-        classes.insert(clsid, button);
-        root.insert("classes", classes);
-        root.insert("progIds",
-                    QJsonObject({{"LumoKit.LumoXPButton", clsid}, {"Other.Thing", "kept"}}));
-        return QJsonDocument(root).toJson();
+    // A registry whose button class lives in serverPath, beside another program's entry.
+    void pointButtonAt(const QString& serverPath) const {
+        write(QStringLiteral(R"({"progIds": {"LumoKit.LumoXPButton": "%1", "Other.Thing": "kept"},
+                                 "classes": {"%1": {"server": "%2"}}})")
+                  .arg(QStringLiteral("{0DDBA11C-0000-4000-8000-000000000001}"), serverPath)
+                  .toUtf8());
     }
 
     FakeDialogs dialogs;
@@ -68,27 +59,22 @@ protected:
     const QByteArray saved = qgetenv("LUMOKIT_REGISTRY");
 };
 
-TEST_F(ControlServerSetupTest, AMissingRegistryGetsTheServerAndItsFolder) {
+TEST_F(ControlServerSetupTest, RegistersOnlyWhenNoRegisteredServerLoadsAndKeepsOtherEntries) {
+    // This test program runs from the build tree, whose build registers the server.
+    EXPECT_EQ(ControlServerSetup::atStart(), Outcome::BuildTree);
+    EXPECT_FALSE(QFile::exists(registry));
+    const QString built = QFileInfo(kBuiltServer).canonicalFilePath();
     EXPECT_EQ(ControlServerSetup::ensureRegistered(kBuiltServer), Outcome::Registered);
-    EXPECT_EQ(buttonServer(), QFileInfo(kBuiltServer).canonicalFilePath());
-    EXPECT_EQ(lines(dialogs.dump()), "");
-}
+    EXPECT_EQ(buttonServer(), built);
 
-TEST_F(ControlServerSetupTest, AnEntryOfAServerThatDoesNotLoadIsReplacedAndOthersKept) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(registry).absolutePath()));
-    write(registryWithButtonServer(kMissingServer));
+    pointButtonAt(kMissingServer);
     ASSERT_EQ(buttonServer(), QString());
-
     EXPECT_EQ(ControlServerSetup::ensureRegistered(kBuiltServer), Outcome::Registered);
-    EXPECT_EQ(buttonServer(), QFileInfo(kBuiltServer).canonicalFilePath());
+    EXPECT_EQ(buttonServer(), built);
     const QJsonObject root = *lumokit::Registry::read(registry);
     EXPECT_EQ(root.value("progIds").toObject().value("Other.Thing").toString(), "kept");
-    EXPECT_EQ(lines(dialogs.dump()), "");
-}
 
-TEST_F(ControlServerSetupTest, AServerThatLoadsIsLeftAsItIs) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(registry).absolutePath()));
-    write(registryWithButtonServer(QStringLiteral(QUILLMARK_BUILD_DIR "/lib/liblumokit.so")));
+    pointButtonAt(QStringLiteral(QUILLMARK_BUILD_DIR "/lib/liblumokit.so"));
     const QByteArray before = contents();
     // Were it registered, this server's failure would show.
     EXPECT_EQ(ControlServerSetup::ensureRegistered(kMissingServer), Outcome::Loadable);
@@ -96,8 +82,17 @@ TEST_F(ControlServerSetupTest, AServerThatLoadsIsLeftAsItIs) {
     EXPECT_EQ(lines(dialogs.dump()), "");
 }
 
-TEST_F(ControlServerSetupTest, ADamagedRegistryIsReportedAndNeverWritten) {
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(registry).absolutePath()));
+TEST_F(ControlServerSetupTest, AServerThatCannotBeRegisteredOrADamagedRegistryIsReportedOnly) {
+    EXPECT_EQ(ControlServerSetup::ensureRegistered(kMissingServer), Outcome::Failed);
+    EXPECT_FALSE(QFile::exists(registry));
+    EXPECT_EQ(lines(dialogs.dump()),
+              QStringLiteral("msgbox exclamation ok [Quillmark] The control server could not be "
+                             "registered in %1: The control server %2 cannot be loaded: the file "
+                             "does not exist")
+                  .arg(registry, kMissingServer)
+                  .toStdString());
+
+    dialogs.clear();
     const QByteArray damaged = "{\"classes\": {\"{1}\": ";
     write(damaged);
     EXPECT_EQ(ControlServerSetup::ensureRegistered(kBuiltServer), Outcome::Damaged);
@@ -112,24 +107,6 @@ TEST_F(ControlServerSetupTest, ADamagedRegistryIsReportedAndNeverWritten) {
                                "from the control server. Repair or remove the file, then start "
                                "Quillmark again."))
         << shown.toStdString();
-}
-
-TEST_F(ControlServerSetupTest, AServerThatCannotBeRegisteredIsReportedAndWritesNothing) {
-    EXPECT_EQ(ControlServerSetup::ensureRegistered(kMissingServer), Outcome::Failed);
-    EXPECT_FALSE(QFile::exists(registry));
-    EXPECT_EQ(lines(dialogs.dump()),
-              QStringLiteral("msgbox exclamation ok [Quillmark] The control server could not be "
-                             "registered in %1: The control server %2 cannot be loaded: the file "
-                             "does not exist")
-                  .arg(registry, kMissingServer)
-                  .toStdString());
-}
-
-TEST_F(ControlServerSetupTest, AProgramInABuildTreeLeavesTheRegistryToTheBuild) {
-    // This test program runs from the build tree.
-    EXPECT_EQ(ControlServerSetup::atStart(), Outcome::BuildTree);
-    EXPECT_FALSE(QFile::exists(registry));
-    EXPECT_EQ(lines(dialogs.dump()), "");
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 namespace quillmark::test {
 namespace {
 
-TEST(DatePicker, ShowsTwoDigitDayAndMonthAndAFourDigitYear) {
+TEST(DatePicker, ShowsFullDatePartsAndAPartMovesOnOnlyOnASeparatorOrWhenItsDigitsAreFull) {
     const std::pair<const char*, const char*> formats[] = {
         {"M/d/yy", "MM/dd/yyyy"}, {"dd.MM.yy", "dd.MM.yyyy"}, {"d MMM yyyy", "dd MMM yyyy"}};
     for (const auto& [shortFormat, full] : formats) {
@@ -21,12 +21,6 @@ TEST(DatePicker, ShowsTwoDigitDayAndMonthAndAFourDigitYear) {
     QLocale::setDefault(QLocale::system());
     EXPECT_EQ(picker.displayFormat(), QStringLiteral("MM/dd/yyyy"));
     EXPECT_EQ(picker.formatHint(), QStringLiteral("MM/DD/YYYY"));
-}
-
-TEST(DatePicker, APartMovesOnOnlyOnASeparatorOrWhenItsDigitsAreFull) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    DatePicker picker;
-    QLocale::setDefault(QLocale::system());
     picker.show();
     QApplication::setActiveWindow(&picker);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));

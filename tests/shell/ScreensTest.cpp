@@ -22,13 +22,11 @@ protected:
     }
     ~ScreensTest() override { Screens::instance().setMdiArea(nullptr); }
 
-    Screen* open(const QString& name) { return Screens::instance().OpenScreen(name, 500, 100); }
-
     QMdiArea area;
     FakeScreenFactories factories{{"dlgAbout"}};
 };
 
-TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnce) {
+TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnceAndAFailedLoadLeavesNothing) {
     const std::pair<const char*, std::function<void(Screen*)>> ways[] = {
         {"by name",
          [](Screen*) {
@@ -45,21 +43,20 @@ TEST_F(ScreensTest, EveryWayOfUnloadingForgetsTheScreenOnce) {
     for (const auto& [way, unload] : ways) {
         SCOPED_TRACE(way);
         factories.log.clear();
-        unload(open("dlgAbout"));
+        unload(Screens::instance().OpenScreen("dlgAbout", 500, 100));
         EXPECT_TRUE(QTest::qWaitFor([] { return !Screens::instance().isLoaded("dlgAbout"); }));
         flushDeletes();
         EXPECT_EQ(factories.log, QStringList({"load dlgAbout", "unload dlgAbout"}));
         EXPECT_TRUE(area.subWindowList().isEmpty());
     }
-}
 
-TEST_F(ScreensTest, AFailingFactoryOrNoFactoryLeavesNothingLoaded) {
+    // A factory that fails, or none at all, leaves nothing loaded.
     Screens::instance().registerScreen("dlgBroken", []() -> Screen* {
         throw RuntimeError(kErrorBadFormData, QStringLiteral("Form dlgBroken: broken."));
     });
     EXPECT_THROW(Screens::instance().Load("dlgBroken"), RuntimeError);
     Screens::instance().unregisterScreen("dlgBroken");
-    EXPECT_EQ(open("dlgBroken"), nullptr);
+    EXPECT_EQ(Screens::instance().OpenScreen("dlgBroken", 500, 100), nullptr);
     EXPECT_TRUE(Screens::instance().loadedNames().isEmpty());
     EXPECT_TRUE(area.subWindowList().isEmpty());
 }

@@ -15,10 +15,6 @@ void registerTestedScreens() {
     screens.registerScreen(ScreenNames::dlgAbout, [] { return new dlgAbout; });
 }
 
-FormData formFromJson(const char* json) {
-    return FormData::fromJson(QByteArray(json), QStringLiteral("test"));
-}
-
 namespace {
 
 class FakeScreen : public Screen {

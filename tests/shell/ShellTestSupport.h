@@ -1,13 +1,11 @@
 #pragma once
 
-// The shell tests' own helpers: screens made from inline form data, and
-// stand-in screens that record their load and unload.
+// The shell tests' own helper: stand-in screens that record their load and
+// unload.
 #include "common/ScreenTestSupport.h"
 #include "quillmark/shell/FormData.h"
 
 namespace quillmark::test {
-
-FormData formFromJson(const char* json);
 
 // Registers, while alive, a stand-in screen under each name that logs
 // "load <name>" and "unload <name>"; they are unloaded and forgotten at the end.

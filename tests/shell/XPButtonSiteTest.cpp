@@ -27,26 +27,21 @@ const char* const kButtonForm = R"({
   ]
 })";
 
-TEST(XPButtonSite, ButtonsComeFromTheServerWithTheirSavedProperties) {
-    Screen screen(formFromJson(kButtonForm), nullptr);
+// Esc presses a screen's Cancel or Close for the user: a disabled one stays still.
+TEST(XPButtonSite, ButtonsComeFromTheServerWithTheirSavedPropertiesAndADisabledOneNeverClicks) {
+    Screen screen(FormData::fromJson(kButtonForm, "test"), nullptr);
     auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
 
     ASSERT_NE(save->buttonWidget(), nullptr);
     EXPECT_STREQ(save->buttonWidget()->metaObject()->className(), "lumokit::LumoXPButton");
     EXPECT_EQ(save->buttonWidget()->size(), QSize(81, 25)) << "1215 x 375 twips";
     EXPECT_EQ(save->Caption(), QStringLiteral("&Save"));
-    EXPECT_FALSE(save->Enabled());
     EXPECT_EQ(save->button().get(QStringLiteral("BackColor")).toUInt(), 0xD1D8DBu);
     EXPECT_EQ(save->button().get(QStringLiteral("AlignCaption")).toInt(), 1);
     // Keys the form leaves out read as the button's own defaults.
     EXPECT_EQ(save->button().get(QStringLiteral("CheckedColor")).toUInt(), 0xFFC0C0u);
     EXPECT_TRUE(screen.control<XPButtonSite>(QStringLiteral("cmdClose"))->Enabled());
-}
-
-// Esc presses a screen's Cancel or Close for the user: a disabled one stays still.
-TEST(XPButtonSite, ADisabledButtonRaisesNoClickWhenPressedForTheUser) {
-    Screen screen(formFromJson(kButtonForm), nullptr);
-    auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
+    EXPECT_FALSE(save->Enabled());
     QSignalSpy clicks(save, &XPButtonSite::Click);
     save->press();
     save->setEnabled(true);
@@ -74,8 +69,8 @@ TEST(XPButtonSite, WithoutTheControlServerPlainButtonsStandInAndTheUserIsToldOnc
     qputenv("LUMOKIT_REGISTRY", QFile::encodeName(registry));
     FakeDialogs dialogs;
     {
-        Screen screen(formFromJson(kButtonForm), nullptr);
-        Screen again(formFromJson(kButtonForm), nullptr);
+        Screen screen(FormData::fromJson(kButtonForm, "test"), nullptr);
+        Screen again(FormData::fromJson(kButtonForm, "test"), nullptr);
         screen.show();
         auto* save = screen.control<XPButtonSite>(QStringLiteral("cmdSave"));
         EXPECT_TRUE(save->isPlainButton());

@@ -29,10 +29,6 @@ protected:
         grid = screen->control<DataGrid>(QStringLiteral("gridDataPath"));
         txtFilePath = screen->control<QLineEdit>(QStringLiteral("txtFilePath"));
     }
-    // The file dialog opens in the user's data folder.
-    QString fileDialog() const {
-        return QStringLiteral("open Data File|*.dat {%1}").arg(UserDataFolder());
-    }
     void browse(const QString& path, const QString& name) {
         dialogs.answerFile(path);
         dialogs.answerInput(name);
@@ -54,9 +50,11 @@ protected:
     QLineEdit* txtFilePath = nullptr;
 };
 
-TEST_F(dlgDataPathTest, BrowseRegistersTheChosenFileUnderTheGivenName) {
+TEST_F(dlgDataPathTest, BrowseRegistersTheChosenFileUnderTheGivenNameDeleteOnlyItsListEntry) {
     EXPECT_EQ(shownRows(grid), QStringList({"1|My Company|Default Path"}));
     EXPECT_EQ(txtFilePath->text(), QStringLiteral("Default Path"));
+    clickButton(screen, QStringLiteral("cmdDelete"));
+    EXPECT_EQ(messages(), "msgbox exclamation ok [Quillmark] No user defined companies to delete.");
     const struct {
         const char* fileName;
         QString answer; // empty: the input box was cancelled
@@ -68,12 +66,14 @@ TEST_F(dlgDataPathTest, BrowseRegistersTheChosenFileUnderTheGivenName) {
         {"O'Brien's; 2024.dat", "Bob's 'Books'", "Bob's 'Books'"},
     };
     QStringList expected = stored();
+    // The file dialog opens in the user's data folder.
+    const QString fileDialog = QStringLiteral("open Data File|*.dat {%1}").arg(UserDataFolder());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fileName);
         dialogs.clear();
         const QString path = companyFile(QString::fromUtf8(c.fileName));
         browse(path, c.answer);
-        EXPECT_EQ(dialogs.dump(), QStringList({fileDialog(), kNameInput}));
+        EXPECT_EQ(dialogs.dump(), QStringList({fileDialog, kNameInput}));
         expected << QStringLiteral("%1|%2|%3").arg(expected.size() + 1).arg(c.storedName, path);
         EXPECT_EQ(stored(), expected);
         EXPECT_EQ(shownRows(grid), expected);
@@ -85,14 +85,37 @@ TEST_F(dlgDataPathTest, BrowseRegistersTheChosenFileUnderTheGivenName) {
     dialogs.clear();
     dialogs.answerFile(QString());
     clickButton(screen, QStringLiteral("cmdBrowse"));
-    EXPECT_EQ(dialogs.dump(), QStringList({fileDialog(), "msgbox none ok [Quillmark] No Company "
-                                                         "file selected."}));
+    EXPECT_EQ(dialogs.dump(), QStringList({fileDialog, "msgbox none ok [Quillmark] No Company "
+                                                       "file selected."}));
     EXPECT_EQ(stored(), expected);
+
+    // Delete keeps the default company and its file, and leaves the path box alone.
+    dialogs.clear();
+    clickRow(grid, 0);
+    clickButton(screen, QStringLiteral("cmdDelete"));
+    clickRow(grid, 1);
+    const QString shop = txtFilePath->text();
+    EXPECT_EQ(shop, expected[1].section('|', 2));
+    dialogs.answerNo();
+    clickButton(screen, QStringLiteral("cmdDelete"));
+    EXPECT_EQ(stored(), expected);
+    dialogs.answerYes();
+    clickButton(screen, QStringLiteral("cmdDelete"));
+    EXPECT_EQ(dialogs.dump(),
+              QStringList({"msgbox exclamation ok [Quillmark] Default Company cannot be deleted.",
+                           kDeleteQuestion, kDeleteQuestion,
+                           "msgbox info ok [Quillmark] Company deleted successfully."}));
+    expected.removeAt(1);
+    EXPECT_EQ(stored(), expected);
+    EXPECT_EQ(shownRows(grid), expected);
+    EXPECT_TRUE(QFile::exists(shop));
+    EXPECT_EQ(txtFilePath->text(), shop);
 }
 
-TEST_F(dlgDataPathTest, OpenCompanyChecksThePathAndRepointsTheBooks) {
+TEST_F(dlgDataPathTest, OpenCompanyChecksThePathRepointsTheBooksAndFallsBackToTheDefaultOnes) {
     const QString onDefault = onCompany(defaultBooks());
-    const QString shop = companyFile(QStringLiteral("shop.dat"));
+    // Blanks and a semicolon go into the connection string as they are.
+    const QString shop = companyFile(QStringLiteral("My Books; 2024.dat"));
     // Its name really ends in blanks: opening it shows the text went on unchanged.
     const QString padded = companyFile(QStringLiteral("padded.dat  "));
     const QString refused = "msgbox info ok [Quillmark] Please select a valid company file path.";
@@ -121,9 +144,8 @@ TEST_F(dlgDataPathTest, OpenCompanyChecksThePathAndRepointsTheBooks) {
         EXPECT_EQ(connections(), accepted ? c.connections : onDefault);
         EXPECT_EQ(isOpen(ScreenNames::dlgDataPath), !accepted);
     }
-}
 
-TEST_F(dlgDataPathTest, ACompanyFileThatFailsToOpenFallsBackToTheDefaultBooks) {
+    // A company file that fails to open falls back to the default books.
     const QString junk = UserDataFolder() + QStringLiteral("/junk.dat");
     QFile file(junk);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -152,37 +174,6 @@ TEST_F(dlgDataPathTest, ACompanyFileThatFailsToOpenFallsBackToTheDefaultBooks) {
     EXPECT_EQ(dialogs.dump()[1], kOpeningDefault);
     EXPECT_TRUE(dialogs.dump()[2].contains(defaultBooks()));
     EXPECT_TRUE(isOpen(ScreenNames::dlgDataPath));
-}
-
-TEST_F(dlgDataPathTest, DeleteKeepsTheDefaultCompanyAndRemovesOnlyTheListEntry) {
-    clickButton(screen, QStringLiteral("cmdDelete"));
-    const QString shop = companyFile(QStringLiteral("shop.dat"));
-    browse(shop, QStringLiteral("Shop"));
-    browse(companyFile(QStringLiteral("farm.dat")), QStringLiteral("Farm"));
-    const QStringList all = stored();
-    clickRow(grid, 0);
-    clickButton(screen, QStringLiteral("cmdDelete"));
-    EXPECT_EQ(dialogs.dump().filter("exclamation"),
-              QStringList({"msgbox exclamation ok [Quillmark] No user defined companies to "
-                           "delete.",
-                           "msgbox exclamation ok [Quillmark] Default Company cannot be "
-                           "deleted."}));
-    dialogs.clear();
-
-    clickRow(grid, 1);
-    EXPECT_EQ(txtFilePath->text(), shop);
-    dialogs.answerNo();
-    clickButton(screen, QStringLiteral("cmdDelete"));
-    EXPECT_EQ(stored(), all);
-    dialogs.answerYes();
-    clickButton(screen, QStringLiteral("cmdDelete"));
-    EXPECT_EQ(dialogs.dump(), QStringList({kDeleteQuestion, kDeleteQuestion,
-                                           "msgbox info ok [Quillmark] Company deleted "
-                                           "successfully."}));
-    EXPECT_EQ(stored(), QStringList({all[0], all[2]}));
-    EXPECT_EQ(shownRows(grid), stored());
-    EXPECT_TRUE(QFile::exists(shop));
-    EXPECT_EQ(txtFilePath->text(), shop) << "a delete leaves the path box alone";
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "ShellTestSupport.h"
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/Recordset.h"
-#include "quillmark/data/deQuillmark.h"
 #include "quillmark/shell/MdiClientArea.h"
 #include "quillmark/shell/ScreenNames.h"
 #include "quillmark/shell/Screens.h"
@@ -15,8 +14,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QResizeEvent>
 #include <QTest>
 
@@ -36,115 +33,68 @@ const QString kQuitQuestion =
 
 class mdiMainTest : public BooksTest {
 protected:
-    explicit mdiMainTest(bool openBooks = false) : BooksTest(openBooks) {
+    mdiMainTest() : BooksTest(false) {
         window.setEndProgram([this] { ++endCount; });
     }
     void startUp() {
         window.MDIForm_Load();
         factories.log.clear();
     }
-    void openAllScreens() {
-        for (const QString& name : kAllScreens) {
-            Screens::instance().OpenScreen(name, 500, 100);
-        }
-        factories.log.clear();
-    }
-    void trigger(const char* item) { window.menuItem(QString::fromLatin1(item))->trigger(); }
 
     FakeScreenFactories factories{kAllScreens};
     int endCount = 0;
 };
 
-TEST_F(mdiMainTest, CaptionBackgroundAndMenus) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark"));
-    EXPECT_EQ(window.clientArea()->background().color(), QColor(Qt::white));
-    QStringList menus;
-    for (QAction* menu : window.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : menu->menu()->actions()) {
-            items << (item->isSeparator() ? QStringLiteral("-")
-                                          : item->objectName() + ' ' + item->text() + ' ' +
-                                                item->shortcut().toString());
-        }
-        menus << menu->menu()->objectName() + ' ' + menu->text() + ": " + items.join(", ");
-    }
-    EXPECT_EQ(lines(menus),
-              lines({"mnuFile &File: mnuFileCompany &Company Info Ctrl+C, mnuFileOpenCompany "
-                     "&Open Company... Ctrl+O, -, mnuFileExit E&xit Ctrl+X",
-                     "mnuActions &Actions: mnuActionsIncome &Income Ctrl+Shift+I, "
-                     "mnuActionsExpense &Expense Ctrl+Shift+E, mnuFileCategories Ca&tegories "
-                     "Ctrl+T, mnuFileReports Re&ports Ctrl+P",
-                     "mnuHelp &Help: mnuHelpAbout A&bout Software Ctrl+B"}));
-}
-
-QString emptyBooksQuestion(const QString& path) {
-    return QStringLiteral("msgbox question yesno [Quillmark] There are no books at %1 "
-                          "yet.\r\n\r\nCreate empty default books there now?")
-        .arg(path);
-}
-
-TEST_F(mdiMainTest, WithoutTheDefaultBooksAnsweredNoStartUpSaysHowToMakeThemAndOpensNothing) {
+TEST_F(mdiMainTest, WithoutTheDefaultBooksStartUpOffersToMakeThemAndOpensThemOnlyOnceMade) {
+    const QString question = QStringLiteral("msgbox question yesno [Quillmark] There are no books "
+                                            "at %1 yet.\r\n\r\nCreate empty default books there "
+                                            "now?")
+                                 .arg(defaultBooks());
     ASSERT_TRUE(QFile::remove(defaultBooks()));
     dialogs.answerNo();
     window.MDIForm_Load();
     ASSERT_EQ(dialogs.dump().size(), 2) << messages();
-    EXPECT_EQ(dialogs.dump()[0], emptyBooksQuestion(defaultBooks()));
+    EXPECT_EQ(dialogs.dump()[0], question);
     const QString& shown = dialogs.dump()[1];
     EXPECT_TRUE(shown.startsWith("msgbox info ok [Quillmark] ")) << messages();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("\r\n\r\nTo start with empty books, create them "
                                               "with:\r\nnewcompanyfile --default \"%1\"")
                                    .arg(defaultBooks())))
         << messages();
-    EXPECT_TRUE(factories.log.isEmpty());
-    EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
-    EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(QFile::exists(defaultBooks())) << "start-up never creates it unasked";
-}
 
-TEST_F(mdiMainTest, WithoutTheDataFolderAnsweredYesStartUpMakesEmptyBooksAndOpensThem) {
-    ASSERT_TRUE(QDir(UserDataFolder()).removeRecursively());
-    dialogs.answerYes();
-    window.MDIForm_Load();
-    EXPECT_EQ(messages(), lines({emptyBooksQuestion(defaultBooks())}));
-    EXPECT_EQ(connections(), onCompany(defaultBooks()));
-    EXPECT_EQ(factories.log, QStringList({"load dlgQuickLaunch", "load dlgDataPath"}));
-    EXPECT_EQ(connSys().Execute(QStringLiteral("SELECT * FROM CompanyFilePath"))->RecordCount(), 1)
-        << "default books, with the company list";
-}
-
-TEST_F(mdiMainTest, EmptyBooksThatCannotBeMadeAreReportedAndNothingOpens) {
     // A file where the data folder should be: neither folder nor books can be made.
     const QString dataFolder = UserDataFolder();
     ASSERT_TRUE(QDir(dataFolder).removeRecursively());
     QFile blocker(dataFolder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    dialogs.clear();
     dialogs.answerYes();
     window.MDIForm_Load();
     ASSERT_EQ(dialogs.dump().size(), 2) << messages();
     EXPECT_EQ(dialogs.dump()[1],
               QStringLiteral("msgbox info ok [Quillmark] The folder '%1' cannot be created.")
                   .arg(dataFolder));
-    EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
     EXPECT_TRUE(factories.log.isEmpty());
+    EXPECT_EQ(connections(), "(closed) | (closed) | (closed)");
+    EXPECT_TRUE(window.isVisible());
+
+    // Without the data folder, answered Yes.
+    ASSERT_TRUE(blocker.remove());
+    dialogs.clear();
+    dialogs.answerYes();
+    window.MDIForm_Load();
+    EXPECT_EQ(messages(), lines({question}));
+    EXPECT_EQ(connections(), onCompany(defaultBooks()));
+    EXPECT_EQ(factories.log, QStringList({"load dlgQuickLaunch", "load dlgDataPath"}));
+    EXPECT_EQ(connSys().Execute(QStringLiteral("SELECT * FROM CompanyFilePath"))->RecordCount(), 1)
+        << "default books, with the company list";
 }
 
-TEST_F(mdiMainTest, MenusOpenTheirScreenAt500By100AndOnlyOnce) {
-    startUp();
-    for (const char* item : {"mnuFileCompany", "mnuFileCategories", "mnuFileReports",
-                             "mnuHelpAbout", "mnuFileCategories"}) {
-        trigger(item);
-        QMdiSubWindow* active = window.clientArea()->activeSubWindow();
-        EXPECT_EQ(active->pos(), QPoint(33, 7)) << item;
-        EXPECT_EQ(active->widget()->size(), QSize(200, 100)) << "the frame shows the whole form";
-        active->move(250, 300); // the next opening moves it back
-    }
-    EXPECT_EQ(factories.log, QStringList({"load dlgCompanyInfo", "load dlgCategories",
-                                          "load dlgReports", "load dlgAbout"}));
-    EXPECT_EQ(messages(), "");
-}
-
-TEST_F(mdiMainTest, CopyAndCutStayWithATextBoxOtherShortcutsOpenTheirScreen) {
+TEST_F(mdiMainTest, CopyAndCutStayWithATextBoxTheMenusShortcutsOpenTheirScreenOnlyOnce) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillmark"));
+    EXPECT_EQ(window.clientArea()->background().color(), QColor(Qt::white));
     startUp();
     auto* box = new QLineEdit(Screens::instance().find(ScreenNames::dlgDataPath));
     box->setText(QStringLiteral("/books/acme.dat"));
@@ -153,30 +103,38 @@ TEST_F(mdiMainTest, CopyAndCutStayWithATextBoxOtherShortcutsOpenTheirScreen) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), QString());
-    QTest::keyClick(box, Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(factories.log, QStringList({"load dlgCategories"}));
-    EXPECT_EQ(messages(), "") << "Ctrl+X cut the text instead of asking to quit";
+    EXPECT_EQ(box->text(), QString()) << "Ctrl+X cut the text instead of asking to quit";
+    EXPECT_TRUE(factories.log.isEmpty()) << "Ctrl+C opened nothing";
+    delete box;
+
+    // Company Info, Categories, Reports, About Software, Categories again.
+    for (const Qt::Key key : {Qt::Key_C, Qt::Key_T, Qt::Key_P, Qt::Key_B, Qt::Key_T}) {
+        QTest::keyClick(&window, key, Qt::ControlModifier);
+        QMdiSubWindow* active = window.clientArea()->activeSubWindow();
+        EXPECT_EQ(active->pos(), QPoint(33, 7)) << key;
+        EXPECT_EQ(active->widget()->size(), QSize(200, 100)) << "the frame shows the whole form";
+        active->move(250, 300); // the next opening moves it back
+    }
+    EXPECT_EQ(factories.log, QStringList({"load dlgCompanyInfo", "load dlgCategories",
+                                          "load dlgReports", "load dlgAbout"}));
+    EXPECT_EQ(messages(), "");
 }
 
-TEST_F(mdiMainTest, QuitAnsweredNoFromTheCloseBoxOrExitLeavesEverythingAsItWas) {
+TEST_F(mdiMainTest, QuitAnsweredNoLeavesAllAsItWasYesUnloadsInOrderClosesTheBooksAndAsksOnce) {
     startUp();
-    openAllScreens();
+    for (const QString& name : kAllScreens) {
+        Screens::instance().OpenScreen(name, 500, 100);
+    }
+    factories.log.clear();
     dialogs.answerNo();
     EXPECT_FALSE(window.close());
     dialogs.answerNo();
-    trigger("mnuFileExit");
-    EXPECT_EQ(dialogs.dump(), QStringList({kQuitQuestion, kQuitQuestion}));
+    QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier); // Exit
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(Screens::instance().loadedNames().size(), kAllScreens.size());
     EXPECT_TRUE(factories.log.isEmpty());
-    EXPECT_EQ(connections(), defaultBooks() + " | " + defaultBooks() + " | " + defaultBooks());
-    EXPECT_EQ(endCount, 0);
-}
+    EXPECT_EQ(connections(), onCompany(defaultBooks()));
 
-TEST_F(mdiMainTest, QuitAnsweredYesUnloadsInOrderClosesTheBooksAndNeverAsksAgain) {
-    startUp();
-    openAllScreens();
     dialogs.answerYes();
     EXPECT_TRUE(window.close());
     QStringList unloads;
@@ -193,11 +151,11 @@ TEST_F(mdiMainTest, QuitAnsweredYesUnloadsInOrderClosesTheBooksAndNeverAsksAgain
     window.show();
     startUp();
     dialogs.answerYes();
-    trigger("mnuFileExit");
+    window.menuItem(QStringLiteral("mnuFileExit"))->trigger();
     EXPECT_EQ(endCount, 1);
     EXPECT_EQ(factories.log, QStringList({"unload dlgDataPath", "unload dlgQuickLaunch"}));
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(dialogs.dump(), QStringList({kQuitQuestion, kQuitQuestion}));
+    EXPECT_EQ(dialogs.dump(), QStringList(4, kQuitQuestion));
 }
 
 TEST_F(mdiMainTest, TheWindowSnapsBackToItsSmallestSizeAndAMinimizedOneIsLeftAlone) {

@@ -15,12 +15,7 @@ namespace {
 
 using mdlGlobalTest = BooksTest;
 
-QString connectionStringFor(const QString& path) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path +
-           QStringLiteral(";Persist Security Info=False");
-}
-
-TEST_F(mdlGlobalTest, TheBooksLiveInTheUsersDataFolderAndTheProgramFolderIsOnlyAFallback) {
+TEST_F(mdlGlobalTest, TheBooksLiveInTheUsersDataFolderAndFailingToOpenThemLeavesThemClosed) {
     EXPECT_EQ(defaultBooks(), home.filePath(QStringLiteral("Quillmark/vevodir.dat")));
     EXPECT_EQ(DefaultDataFilePath(), defaultBooks());
     QTemporaryDir program;
@@ -34,21 +29,9 @@ TEST_F(mdlGlobalTest, TheBooksLiveInTheUsersDataFolderAndTheProgramFolderIsOnlyA
     EXPECT_EQ(DefaultDataFilePath(), defaultBooks()) << "neither: named where it belongs";
     setProgramFolder(QString());
     EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath());
-}
 
-TEST_F(mdlGlobalTest, OpenDataConnectionsPointsBothCompanyConnectionsAtTheFileUnquoted) {
-    // Blanks and a semicolon go into the connection string as they are.
-    const QString path = companyFile(QStringLiteral("My Books; 2024.dat"));
-    OpenDataConnections(path);
-    OpenDataConnections(path); // the open company again: closed and reopened
-    EXPECT_EQ(messages(), "");
-    EXPECT_EQ(connections(), onCompany(path));
-    deQuillmark& de = deQuillmark::instance();
-    EXPECT_EQ(de.connSys().ConnectionString(), connectionStringFor(path));
-    EXPECT_EQ(de.connReports().ConnectionString(), connectionStringFor(path));
-}
-
-TEST_F(mdlGlobalTest, AFailureIsShownAndTheStepsBeforeItStayDone) {
+    // Opening a company, also the open one again, is covered by the company
+    // screen's tests; a failure is shown and the steps before it stay done.
     const QString missing = UserDataFolder() + QStringLiteral("/gone.dat");
     EXPECT_FALSE(OpenDataConnections(missing));
     ASSERT_EQ(dialogs.dump().size(), 1);
@@ -56,8 +39,8 @@ TEST_F(mdlGlobalTest, AFailureIsShownAndTheStepsBeforeItStayDone) {
     // Both closed, connSys re-pointed; connReports' string was never reached.
     EXPECT_EQ(connections(), "(closed) | (closed) | " + defaultBooks());
     deQuillmark& de = deQuillmark::instance();
-    EXPECT_EQ(de.connSys().ConnectionString(), connectionStringFor(missing));
-    EXPECT_EQ(de.connReports().ConnectionString(), connectionStringFor(defaultBooks()));
+    EXPECT_EQ(de.connSys().ConnectionString(), DataFile::connectionStringFor(missing));
+    EXPECT_EQ(de.connReports().ConnectionString(), DataFile::connectionStringFor(defaultBooks()));
     EXPECT_FALSE(QFile::exists(missing));
 }
 

@@ -1,11 +1,8 @@
-// The documents folder, with a message for each way it cannot be found, and
-// where exports go without one.
+// The documents folder, with a message for each way it cannot be found.
 #include "quillmark/shell/mdlSpecial.h"
 #include "ShellTestSupport.h"
-#include "quillmark/shell/mdlGlobal.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +15,7 @@ protected:
     FakeDialogs dialogs;
 };
 
-TEST_F(mdlSpecialTest, EachLookupResultHasItsAnswerAndMessage) {
+TEST_F(mdlSpecialTest, EachLookupResultHasItsAnswerAndMessageAndTheStandardLookupFindsOne) {
     const QString notValid = QStringLiteral(
         "msgbox info ok [Quillmark] My Documents folder is not valid on this operating system.");
     const struct {
@@ -39,9 +36,9 @@ TEST_F(mdlSpecialTest, EachLookupResultHasItsAnswerAndMessage) {
         EXPECT_EQ(GetDocumentsFolder(), c.returned) << c.lookup.result;
         EXPECT_EQ(dialogs.dump(), c.shown.isEmpty() ? QStringList() : QStringList{c.shown});
     }
-}
 
-TEST_F(mdlSpecialTest, TheStandardLookupTellsAMissingFolderFromAPresentOne) {
+    // The standard lookup tells a missing folder from a present one.
+    setDocumentsFolderLookup({});
     QTemporaryDir home;
     const QByteArray savedHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
@@ -56,11 +53,7 @@ TEST_F(mdlSpecialTest, TheStandardLookupTellsAMissingFolderFromAPresentOne) {
     EXPECT_EQ(present.path, home.filePath(QStringLiteral("Documents")));
 }
 
-TEST_F(mdlSpecialTest, ExportsGoToTheDataFoldersExportsWithoutADocumentsFolder) {
-    EXPECT_EQ(GetExportsFolder(), UserDataFolder() + QStringLiteral("/Exports"));
-    EXPECT_TRUE(QFileInfo(GetExportsFolder()).isDir());
-    EXPECT_TRUE(GetExportsFolder().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
-}
+// Where exports go without a documents folder: the reports' running tests.
 
 } // namespace
 } // namespace quillmark::test

@@ -5,7 +5,6 @@
 
 #include "quillmark/data/Connection.h"
 #include "quillmark/data/DataFile.h"
-#include "quillmark/data/Recordset.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,25 +35,13 @@ protected:
         ASSERT_EQ(runProgram("newcompanyfile", {books}).exitCode, 0);
         Connection connection;
         connection.Open(DataFile::connectionStringFor(books));
-        Recordset entries;
-        entries.Open(QStringLiteral("Transactions"), &connection);
         // Sales (key 1) and Services (2) are income, Rent (12) an expense.
-        for (const auto& [category, type, date, description, amount] :
-             {std::tuple{1, "INC", "2026-01-05T00:00:00", "Shop, \"north\"", "600.10"},
-              {2, "INC", "2026-01-31T18:30:00", "Late job", "399.90"},
-              {12, "EXP", "2026-01-03T00:00:00", "January rent", "1250"},
-              {12, "EXP", "2026-02-01T00:00:00", "February rent", "1250"}}) {
-            const bool income = QLatin1String(type) == QLatin1String("INC");
-            entries.AddNew();
-            entries.Fields(QStringLiteral("CategoryID")).setValue(category);
-            entries.Fields(QStringLiteral("CatType")).setValue(QString::fromLatin1(type));
-            entries.Fields(QStringLiteral("TDate"))
-                .setValue(QDateTime::fromString(QString::fromLatin1(date), Qt::ISODate));
-            entries.Fields(QStringLiteral("Description")).setValue(QString::fromUtf8(description));
-            entries.Fields(QStringLiteral("Credit")).setValue(income ? amount : "0");
-            entries.Fields(QStringLiteral("Debit")).setValue(income ? "0" : amount);
-            entries.Update();
-        }
+        connection.Execute(QStringLiteral(
+            "INSERT INTO Transactions (CategoryID, CatType, TDate, Description, Credit, Debit) "
+            "VALUES (1, 'INC', #2026-01-05#, 'Shop, \"north\"', 600.10, 0), "
+            "(2, 'INC', #2026-01-31 18:30:00#, 'Late job', 399.90, 0), "
+            "(12, 'EXP', #2026-01-03#, 'January rent', 0, 1250), "
+            "(12, 'EXP', #2026-02-01#, 'February rent', 0, 1250)"));
     }
     ProgramRun report(const QStringList& arguments) const {
         return runProgram(

@@ -40,13 +40,7 @@ protected:
         return pageTexts(preview->run().report(), page).join('|');
     }
     QString inDocuments(const QString& fileName) const {
-        return QDir(documents()).filePath(fileName);
-    }
-    // Income entries enough for three pages.
-    void addPagesOfIncome() {
-        for (int day = 0; day < 90; ++day) {
-            addEntry(categoryId("Fees"), "INC", Now.addDays(-day / 3), "Fee", "10");
-        }
+        return QDir::toNativeSeparators(QDir(documents()).filePath(fileName));
     }
 };
 
@@ -88,15 +82,14 @@ TEST_F(RunningReports, ViewShowsTheRangesEntriesAndAgainReusesTheLayoutsPreview)
 
 TEST_F(RunningReports, ExportSavesTheDaysFileInTheDocumentsFolderAndReplacesItLater) {
     run("cmdProfitLoss", "optDetail", "cmdExport");
-    const QString path = QDir::toNativeSeparators(inDocuments("PROFITLOSS_05122026.pdf"));
+    const QString path = inDocuments("PROFITLOSS_05122026.pdf");
     EXPECT_EQ(messages(), "msgbox info ok [Quillmark] The report has successfully been saved as " +
                               path.toStdString());
     EXPECT_TRUE(pdfIsSound(path));
     const QString text = pdfText(path);
     for (const char* expected :
-         {"PROFIT / LOSS DETAIL", "Date Range: 11/5/2026 - 12/5/2026", "Bookkeeping", "Late sale",
-          "Income Total : $1,000.00", "Expense Total : ($1,250.00)", "Loss : ($250.00)",
-          "Page 1 of 1"}) {
+         {"Date Range: 11/5/2026 - 12/5/2026", "Bookkeeping", "Late sale",
+          "Income Total : $1,000.00", "Expense Total : ($1,250.00)", "Loss : ($250.00)"}) {
         EXPECT_TRUE(text.contains(expected)) << expected << " in " << text.toStdString();
     }
     EXPECT_FALSE(text.contains("Too late"));
@@ -125,18 +118,17 @@ TEST_F(RunningReports, AFailedExportTellsWhyAndKeepsTheFileSavedBefore) {
     ASSERT_TRUE(QDir(documents()).mkdir("INCOME_05122026.pdf"));
     run("cmdIncome", "optDetail", "cmdExport");
     const std::string shown = messages();
-    EXPECT_EQ(
-        shown.rfind("msgbox info ok [Quillmark] The report cannot be saved as " +
-                        QDir::toNativeSeparators(inDocuments("INCOME_05122026.pdf")).toStdString(),
-                    0),
-        0u)
+    EXPECT_TRUE(shown.starts_with("msgbox info ok [Quillmark] The report cannot be saved as " +
+                                  inDocuments("INCOME_05122026.pdf").toStdString()))
         << shown;
     EXPECT_EQ(shown.find("successfully"), std::string::npos);
     EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(RunningReports, ThePreviewDrawsOnlyThePagesInViewAndPagesZoomsPrintsAndSaves) {
-    addPagesOfIncome();
+    for (int day = 0; day < 90; ++day) { // three pages
+        addEntry(categoryId("Fees"), "INC", Now.addDays(-day / 3), "Fee", "10");
+    }
     run("cmdIncome", "optDetail", "cmdView");
     ReportPreview* preview = ReportPreview::find("arIncome");
     ASSERT_NE(preview, nullptr);
@@ -173,23 +165,21 @@ TEST_F(RunningReports, ThePreviewDrawsOnlyThePagesInViewAndPagesZoomsPrintsAndSa
     const QString printed = home.filePath("printed.pdf");
     dialogs.answerPrint(printed, 2, 2);
     preview->Print();
-    EXPECT_EQ(pdfPageCount(printed), 1);
-    EXPECT_TRUE(pdfText(printed).contains("Page 2 of 3")) << pdfText(printed).toStdString();
+    EXPECT_TRUE(pdfText(printed).endsWith("Page 2 of 3")) << pdfText(printed).toStdString();
+    EXPECT_FALSE(pdfText(printed).contains("Page 1 of 3"));
     dialogs.answerFile(home.filePath("mine"));
     preview->SaveAsPdf();
-    EXPECT_EQ(pdfPageCount(home.filePath("mine.pdf")), 3);
+    const QString saved = pdfText(home.filePath("mine.pdf"));
+    EXPECT_TRUE(saved.contains("Page 1 of 3") && saved.endsWith("Page 3 of 3"));
     dialogs.answerFile(QString());
     preview->SaveAsPdf();
+    const std::string askName =
+        "save PDF Files|*.pdf {" + inDocuments("INCOME_05122026.pdf").toStdString() + "}";
     EXPECT_EQ(messages(),
-              "print 3 pages\n"
-              "save PDF Files|*.pdf {" +
-                  QDir::toNativeSeparators(inDocuments("INCOME_05122026.pdf")).toStdString() +
-                  "}\n"
-                  "msgbox info ok [Quillmark] The report has successfully been saved as " +
-                  QDir::toNativeSeparators(home.filePath("mine.pdf")).toStdString() +
-                  "\n"
-                  "save PDF Files|*.pdf {" +
-                  QDir::toNativeSeparators(inDocuments("INCOME_05122026.pdf")).toStdString() + "}");
+              "print 3 pages\n" + askName +
+                  "\nmsgbox info ok [Quillmark] The report has successfully been saved as " +
+                  QDir::toNativeSeparators(home.filePath("mine.pdf")).toStdString() + "\n" +
+                  askName);
 }
 
 } // namespace

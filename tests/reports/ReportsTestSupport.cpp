@@ -27,8 +27,7 @@ ReportsTest::ReportsTest() {
                                            {20, "Sales", "INC"},
                                            {30, "Rent", "EXP"},
                                            {40, "Stamps", "EXP"}}) {
-        m_categories.insert(QString::fromLatin1(name), addCategory(code, QString::fromLatin1(name),
-                                                                   QString::fromLatin1(type)));
+        m_categories.insert(name, addCategory(code, name, type));
     }
     setReportClock([] { return Now; });
     const QString folder = documents();
@@ -107,13 +106,6 @@ bool pdfIsSound(const QString& path) {
     int exitCode = -1;
     runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &exitCode);
     return exitCode == 0;
-}
-
-int pdfPageCount(const QString& path) {
-    int exitCode = -1;
-    const QByteArray pages =
-        runTool(QStringLiteral("qpdf"), {QStringLiteral("--show-npages"), path}, &exitCode);
-    return exitCode == 0 ? pages.trimmed().toInt() : -1;
 }
 
 void saveScreenshot(QWidget& window, const QString& fileName) {

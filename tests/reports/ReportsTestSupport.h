@@ -52,7 +52,6 @@ QStringList pageTexts(const report::Report& printed, int page);
 QString pdfText(const QString& path);
 // Whether qpdf finds the file's structure sound.
 bool pdfIsSound(const QString& path);
-int pdfPageCount(const QString& path);
 // With QUILLMARK_SCREENSHOT_DIR set, the window is saved there to look at.
 void saveScreenshot(QWidget& window, const QString& fileName);
 

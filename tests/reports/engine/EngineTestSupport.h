@@ -66,19 +66,12 @@ inline QByteArray pdfTitleEntry(const QString& title) {
     return entry + ')';
 }
 
-// Compares a page dump with tests/reports/expected/<name>; on a difference
-// the dump is left beside the build as <name>.actual to compare by eye.
+// Compares a page dump with tests/reports/expected/<name>.
 inline void expectDump(const QString& actual, const QString& name) {
     QFile expected(QStringLiteral(QUILLMARK_TEST_SOURCE_DIR "/reports/expected/") + name);
     ASSERT_TRUE(expected.open(QIODevice::ReadOnly)) << name.toStdString();
     const QString wanted = QString::fromUtf8(expected.readAll());
     EXPECT_EQ(actual.toStdString(), wanted.toStdString()) << name.toStdString();
-    if (actual != wanted) {
-        QFile out(QStringLiteral(QUILLMARK_BUILD_DIR "/") + name + QStringLiteral(".actual"));
-        if (out.open(QIODevice::WriteOnly)) {
-            out.write(actual.toUtf8());
-        }
-    }
 }
 
 } // namespace quillmark::report::testing

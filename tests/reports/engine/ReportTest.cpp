@@ -46,146 +46,25 @@ const char* const SmallPages = R"x({
 const QDateTime Now(QDate(2026, 12, 5), QTime(18, 30));
 
 TableRows twoCategories() {
-    return TableRows({QStringLiteral("Cat"), QStringLiteral("Name"), QStringLiteral("Text"),
-                      QStringLiteral("Amount")},
-                     {{1, "Fees", "a1", 100},
-                      {1, "Fees", "a2", 250},
-                      {2, "Sales", "b1", 1},
-                      {2, "Sales", "b2", 2},
-                      {2, "Sales", "b3", 3},
-                      {2, "Sales", "b4", 4}});
+    return TableRows({"Cat", "Name", "Text", "Amount"}, {{1, "Fees", "a1", 100},
+                                                         {1, "Fees", "a2", 250},
+                                                         {2, "Sales", "b1", 1},
+                                                         {2, "Sales", "b2", 2},
+                                                         {2, "Sales", "b3", 3},
+                                                         {2, "Sales", "b4", 4}});
 }
 
-TEST(Report, PagesKeepHeadersWithTheirRowsAndRepeatThemOnTheNextPage) {
-    // Given two categories on pages with room for four rows
+TEST(Report, PagesKeepHeadersWithTheirRowsAndArePaintedAndWrittenToPdf) {
     TableRows rows = twoCategories();
     CentsOps cents;
     Report report(layoutFrom(SmallPages), rows, cents);
-    // When it runs
     report.run(Now);
-    // Then Sales starts on page 2, though its header alone would fit on page
-    // 1, its header is repeated over its last row on page 3, and every
-    // footer counts three pages.
+    // Sales starts on page 2, though its header alone would fit on page 1,
+    // its header is repeated over its last row on page 3, and every footer
+    // counts three pages.
     ASSERT_EQ(report.pageCount(), 3);
     expectDump(dumpPages(report), QStringLiteral("small_pages.txt"));
-}
 
-TEST(Report, GroupsAreRunsOfEqualKeysWithSumsAndShownValues) {
-    // The outer key changes between rows 2 and 3 while the inner key stays:
-    // the inner group ends there too. The same key coming back later starts
-    // a new run.
-    const char* const TwoLevels = R"x({
-      "name": "arLevels", "title": "", "font": {"family": "DejaVu Sans", "size": 9},
-      "page": {"paper": "A4", "orientation": "landscape", "margins": [720, 720, 720, 720]},
-      "sections": [
-        {"section": "GroupHeader1", "height": 200, "groupField": "Type", "controls": [
-          {"type": "field", "name": "txtType", "dataField": "Type", "rect": [0, 0, 1000, 200]},
-          {"type": "sum", "name": "txtTypeSum", "dataField": "Amount", "rect": [1000, 0, 1000, 200]}]},
-        {"section": "GroupHeader2", "height": 200, "groupField": "Cat", "controls": [
-          {"type": "sum", "name": "txtCatSum", "dataField": "Amount", "rect": [1000, 0, 1000, 200]},
-          {"type": "sum", "name": "txtCatCount", "dataField": "One", "rect": [2000, 0, 1000, 200]}]},
-        {"section": "GroupFooter2", "height": 200, "controls": [
-          {"type": "field", "name": "txtLast", "dataField": "Text", "rect": [0, 0, 1000, 200]}]},
-        {"section": "ReportFooter", "height": 200, "controls": [
-          {"type": "sum", "name": "txtTotal", "dataField": "Amount", "scope": "report", "rect": [0, 0, 1000, 200]}]}
-      ]})x";
-    TableRows rows({QStringLiteral("Type"), QStringLiteral("Cat"), QStringLiteral("Text"),
-                    QStringLiteral("Amount"), QStringLiteral("One")},
-                   {{"INC", 7, "i1", 1000, 1},
-                    {"INC", 7, "i2", 2000, 1},
-                    {"EXP", 7, "e1", 5, 1},
-                    {"EXP", 8, "e2", 7, 1},
-                    {"EXP", 8, "e3", QVariant(), 1},
-                    {"INC", 7, "i3", 3, 1}});
-    CentsOps cents;
-    Report report(layoutFrom(TwoLevels), rows, cents);
-    report.run(Now);
-
-    const ScanResult& scan = report.scan();
-    EXPECT_EQ(scan.rowCount, 6);
-    const auto flatten = [](const std::vector<GroupRun>& runs) {
-        QStringList text;
-        for (const GroupRun& run : runs) {
-            QStringList sums;
-            for (const QVariant& v : run.sums) {
-                sums << v.toString();
-            }
-            text << QStringLiteral("%1+%2 sums %3 first %4 last %5")
-                        .arg(run.firstRow)
-                        .arg(run.rowCount)
-                        .arg(sums.join(u'/'), run.first.empty() ? "-" : run.first[0].toString(),
-                             run.last.empty() ? "-" : run.last[0].toString());
-        }
-        return text;
-    };
-    EXPECT_EQ(flatten(scan.groups[0]),
-              (QStringList{"0+2 sums 3000 first INC last -", "2+3 sums 12 first EXP last -",
-                           "5+1 sums 3 first INC last -"}));
-    EXPECT_EQ(flatten(scan.groups[1]),
-              (QStringList{"0+2 sums 3000/2 first - last i2", "2+1 sums 5/1 first - last e1",
-                           "3+2 sums 7/2 first - last e3", "5+1 sums 3/1 first - last i3"}));
-    EXPECT_EQ(scan.grandTotals, (std::vector<QVariant>{qlonglong(3015)}));
-}
-
-TEST(Report, ASummaryReadsEachRowOnceAndItsPagesReadNone) {
-    // Only group headers print: one pass over the rows is all the report needs.
-    QString summary = QString::fromUtf8(SmallPages);
-    summary.replace(QRegularExpression(QString::fromUtf8(R"x(\{"section": "Detail".*?\]\}\]\},)x"),
-                                       QRegularExpression::DotMatchesEverythingOption),
-                    QString::fromUtf8(R"x({"section": "Detail", "height": 0},)x"));
-    TableRows rows = twoCategories();
-    CentsOps cents;
-    Report report(LayoutReader::read(summary.toUtf8()), rows, cents);
-    report.run(Now);
-    // Group key, summed amount, plus the name of each group's first row.
-    EXPECT_EQ(rows.reads, 6 * 2 + 2);
-    const long afterScan = rows.reads;
-    ASSERT_EQ(report.pageCount(), 1);
-    const QString page = dumpPages(report);
-    EXPECT_EQ(rows.reads, afterScan);
-    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 GroupHeader1 "Sales" 1440,7700)x")))
-        << page.toStdString();
-    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 GroupHeader1 "$10" 7440,7700 right)x")));
-}
-
-TEST(Report, EmptyRowsGiveOnePageWithZeroTotals) {
-    TableRows rows({QStringLiteral("Cat"), QStringLiteral("Name"), QStringLiteral("Text"),
-                    QStringLiteral("Amount")},
-                   {});
-    CentsOps cents;
-    Report report(layoutFrom(SmallPages), rows, cents);
-    report.run(Now);
-    ASSERT_EQ(report.pageCount(), 1);
-    const QString page = dumpPages(report);
-    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 ReportFooter "$0" 7440,7500 right)x")))
-        << page.toStdString();
-    EXPECT_FALSE(page.contains(QLatin1String("GroupHeader1")));
-}
-
-TEST(Report, RefusesRowsWithoutAFieldAndPagesWithoutRoom) {
-    TableRows rows({QStringLiteral("Cat"), QStringLiteral("Name"), QStringLiteral("Text")}, {});
-    CentsOps cents;
-    Report missing(layoutFrom(SmallPages), rows, cents);
-    try {
-        missing.run(Now);
-        ADD_FAILURE() << "ran without the field Amount";
-    } catch (const ReportError& error) {
-        EXPECT_EQ(error.description(),
-                  QStringLiteral(
-                      "The report arSmall needs the field Amount, which its rows do not have."));
-    }
-    ReportLayout crowded = layoutFrom(SmallPages);
-    crowded.sections[0].height = 1200;
-    TableRows full = twoCategories();
-    Report noRoom(crowded, full, cents);
-    EXPECT_THROW(noRoom.run(Now), ReportError);
-}
-
-TEST(Report, PaintsBoxesLinesAndTextWhereTheLayoutPutsThem) {
-    TableRows rows = twoCategories();
-    CentsOps cents;
-    Report report(layoutFrom(SmallPages), rows, cents);
-    report.run(Now);
     // 1 device pixel per 20 twips. On the last page the group footer's line
     // (2 px wide) lies at 7920 twips from the paper's top, the report
     // footer's box right below it from 7940 to 8140.
@@ -210,14 +89,8 @@ TEST(Report, PaintsBoxesLinesAndTextWhereTheLayoutPutsThem) {
     };
     EXPECT_GT(darkIn(QRect(72, 360, 468, 15)), 0);
     EXPECT_EQ(darkIn(QRect(0, 0, 612, 350)), 0);
-}
 
-TEST(Report, WritesEveryPageToPdfUnderItsTitle) {
     QTemporaryDir dir;
-    TableRows rows = twoCategories();
-    CentsOps cents;
-    Report report(layoutFrom(SmallPages), rows, cents);
-    report.run(Now);
     const QString path = dir.filePath(QStringLiteral("small.pdf"));
     report.writePdf(path);
     QFile file(path);
@@ -228,6 +101,96 @@ TEST(Report, WritesEveryPageToPdfUnderItsTitle) {
     EXPECT_TRUE(pdf.contains("/FontFile2")); // embedded
     EXPECT_TRUE(pdf.contains(pdfTitleEntry(QStringLiteral("Small Pages"))));
     EXPECT_THROW(report.writePdf(dir.filePath(QStringLiteral("missing/small.pdf"))), ReportError);
+}
+
+TEST(Report, GroupsAreRunsOfEqualKeysWithTheirSumsAndShownValues) {
+    // The outer key changes between rows 2 and 3 while the inner key stays:
+    // the inner group ends there too. The same key coming back later starts
+    // a new run.
+    const char* const TwoLevels = R"x({
+      "name": "arLevels", "title": "", "font": {"family": "DejaVu Sans", "size": 9},
+      "page": {"paper": "A4", "orientation": "landscape", "margins": [720, 720, 720, 720]},
+      "sections": [
+        {"section": "GroupHeader1", "height": 200, "groupField": "Type", "controls": [
+          {"type": "field", "name": "txtType", "dataField": "Type", "rect": [0, 0, 1000, 200]},
+          {"type": "sum", "name": "txtTypeSum", "dataField": "Amount", "rect": [1000, 0, 1000, 200]}]},
+        {"section": "GroupHeader2", "height": 200, "groupField": "Cat", "controls": [
+          {"type": "sum", "name": "txtCatSum", "dataField": "Amount", "rect": [1000, 0, 1000, 200]},
+          {"type": "sum", "name": "txtCatCount", "dataField": "One", "rect": [2000, 0, 1000, 200]}]},
+        {"section": "GroupFooter2", "height": 200, "controls": [
+          {"type": "field", "name": "txtLast", "dataField": "Text", "rect": [0, 0, 1000, 200]}]},
+        {"section": "ReportFooter", "height": 200, "controls": [
+          {"type": "sum", "name": "txtTotal", "dataField": "Amount", "scope": "report", "rect": [0, 0, 1000, 200]}]}
+      ]})x";
+    TableRows rows({"Type", "Cat", "Text", "Amount", "One"}, {{"INC", 7, "i1", 1000, 1},
+                                                              {"INC", 7, "i2", 2000, 1},
+                                                              {"EXP", 7, "e1", 5, 1},
+                                                              {"EXP", 8, "e2", 7, 1},
+                                                              {"EXP", 8, "e3", QVariant(), 1},
+                                                              {"INC", 7, "i3", 3, 1}});
+    CentsOps cents;
+    Report report(layoutFrom(TwoLevels), rows, cents);
+    report.run(Now);
+
+    // Each group's first type and last text, its sums and count, in drawing order.
+    ASSERT_EQ(report.pageCount(), 1);
+    QStringList shown;
+    for (const DrawItem& item : report.pageItems(0)) {
+        shown << item.text;
+    }
+    EXPECT_EQ(shown.join(u' '), "INC 3000 3000 2 i2 EXP 12 5 1 e1 7 2 e3 INC 3 3 1 i3 3015");
+}
+
+TEST(Report, ASummaryReadsEachRowOnceAndItsPagesReadNone) {
+    // Only group headers print: one pass over the rows is all the report needs.
+    QString summary = QString::fromUtf8(SmallPages);
+    summary.replace(QRegularExpression(QString::fromUtf8(R"x(\{"section": "Detail".*?\]\}\]\},)x"),
+                                       QRegularExpression::DotMatchesEverythingOption),
+                    QString::fromUtf8(R"x({"section": "Detail", "height": 0},)x"));
+    TableRows rows = twoCategories();
+    CentsOps cents;
+    Report report(LayoutReader::read(summary.toUtf8()), rows, cents);
+    report.run(Now);
+    // Group key, summed amount, plus the name of each group's first row.
+    EXPECT_EQ(rows.reads, 6 * 2 + 2);
+    const long afterScan = rows.reads;
+    ASSERT_EQ(report.pageCount(), 1);
+    const QString page = dumpPages(report);
+    EXPECT_EQ(rows.reads, afterScan);
+    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 GroupHeader1 "Sales" 1440,7700)x")))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 GroupHeader1 "$10" 7440,7700 right)x")));
+}
+
+TEST(Report, EmptyRowsGiveOnePageWithZeroTotals) {
+    TableRows rows({"Cat", "Name", "Text", "Amount"}, {});
+    CentsOps cents;
+    Report report(layoutFrom(SmallPages), rows, cents);
+    report.run(Now);
+    ASSERT_EQ(report.pageCount(), 1);
+    const QString page = dumpPages(report);
+    EXPECT_TRUE(page.contains(QLatin1String(R"x(1 ReportFooter "$0" 7440,7500 right)x")))
+        << page.toStdString();
+    EXPECT_FALSE(page.contains(QLatin1String("GroupHeader1")));
+}
+
+TEST(Report, RefusesRowsWithoutAFieldAndPagesWithoutRoom) {
+    TableRows rows({"Cat", "Name", "Text"}, {});
+    CentsOps cents;
+    Report missing(layoutFrom(SmallPages), rows, cents);
+    try {
+        missing.run(Now);
+        ADD_FAILURE() << "ran without the field Amount";
+    } catch (const ReportError& error) {
+        EXPECT_EQ(error.description(),
+                  QStringLiteral(
+                      "The report arSmall needs the field Amount, which its rows do not have."));
+    }
+    ReportLayout crowded = layoutFrom(SmallPages);
+    crowded.sections[0].height = 1200;
+    TableRows full = twoCategories();
+    Report noRoom(crowded, full, cents);
+    EXPECT_THROW(noRoom.run(Now), ReportError);
 }
 
 // Rows that fail once told to, as a data file can while a report is written.

@@ -6,8 +6,8 @@
 # found something (crash, leak, sanitizer report, timeout, out of memory),
 # whose input is then in BUILD_DIR/findings/. FUZZ_SEED, when set, fixes the
 # random seed and FUZZ_RUNS, when set, runs each target that many inputs
-# instead of SECONDS: both together make a run (CI's) repeat exactly what an
-# earlier one tried, however fast the machine.
+# instead of SECONDS: both together make a run (CI's) try much what an earlier
+# one tried, however fast the machine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=$1
@@ -26,7 +26,7 @@ fi
 
 mkdir -p "$build/findings" "$build/logs"
 export QT_QPA_PLATFORM=offscreen
-# Qt seeds its hashes at random; a fixed seed keeps a run repeatable.
+# Qt seeds its hashes at random; a fixed seed keeps runs closer alike.
 export QT_HASH_SEED=0
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0}
@@ -71,6 +71,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "fuzz: findings in ${failed[*]} (inputs in $build/findings/)"
     exit 1
 fi
-each=${FUZZ_RUNS:+$FUZZ_RUNS runs}
-each=${each:-$seconds s}
-echo "fuzz: ${#targets[@]} targets, $each each, no findings"
+echo "fuzz: ${#targets[@]} targets, ${limit[0]#-} each, no findings"
